@@ -58,6 +58,7 @@ TFrm_Main::TFrm_Main(Context& ctx)
       SpeedButton1(add(ControlKind::Button, "SpeedButton1", QStringLiteral("结束抄表"))),
       Btn_Exit(add(ControlKind::Button, "Btn_Exit", QStringLiteral("退出系统"))) {
     style.maximized = true;
+    style.mainWindow = true;
     StrGrd_Report.setHint(QStringLiteral("请双击:用鼠标快速点击两下"));
     pgMain.setItems({QStringLiteral("第一步:建立房源资料    "), QStringLiteral("第二步:定期抄表    "),
                      QStringLiteral("第三步:日常收费    "), QStringLiteral("其他:租赁管理    ")});

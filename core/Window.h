@@ -40,6 +40,7 @@ struct WindowStyle {
     bool maximized = false;
     bool stayOnTop = false;
     bool fixedSize = false;
+    bool mainWindow = false;  // shown as the program's main window (menu, tool bar, status bar)
     int width = 0;  // preferred size in pixels; 0 lets the view decide
     int height = 0;
 };

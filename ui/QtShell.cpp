@@ -43,7 +43,7 @@ WindowDialog::WindowDialog(Window& w, QWidget* parent) : QDialog(parent), window
     setWindowFlags(flags);
     buildView(w, this);
     if (w.style.width > 0 && w.style.height > 0) resize(w.style.width, w.style.height);
-    if (w.style.fixedSize) setFixedSize(sizeHint().expandedTo(size()));
+    if (w.style.fixedSize) setFixedSize(w.style.width > 0 ? size() : sizeHint());
     connect(&w, &Window::closed, this, [this] { done(window_.modalResult()); });
 }
 

@@ -1,0 +1,47 @@
+// Every registered window gets its view built offscreen, and every control its logic declares
+// must be there under its own name, in a widget that can show it. A missing or misnamed control
+// in any window fails here.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QMainWindow>
+
+#include "core/Window.h"
+#include "tests/TestDb.h"
+#include "tests/TestShell.h"
+#include "ui/Binder.h"
+#include "ui/QtShell.h"
+
+namespace wy::test {
+namespace {
+
+TEST(Views, EveryControlOfEveryWindowHasAFittingWidget) {
+    TestDb db;
+    TestShell shell;
+    Context ctx{db.dm(), shell, {}};
+    ctx.login.OperatorNo = kAdministrator;
+    const QStringList windows = registeredWindows();
+    ASSERT_FALSE(windows.isEmpty());
+    for (const QString& name : windows) {
+        auto w = createWindow(name, ctx);
+        ASSERT_TRUE(w) << name.toStdString();
+        std::unique_ptr<QWidget> host;
+        if (w->style.mainWindow)
+            host = std::make_unique<QMainWindow>();
+        else
+            host = std::make_unique<QDialog>();
+        ui::buildView(*w, host.get());
+        for (Control* c : w->controls()) {
+            QObject* bound = ui::findBound(host.get(), c->name());
+            EXPECT_TRUE(bound) << name.toStdString() << ": no widget for " << c->name().toStdString();
+            if (bound) {
+                EXPECT_TRUE(ui::widgetFits(c->kind(), bound))
+                    << name.toStdString() << ": " << c->name().toStdString() << " is a "
+                    << bound->metaObject()->className() << ", not a " << controlKindName(c->kind()).toStdString();
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace wy::test

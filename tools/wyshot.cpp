@@ -1,0 +1,59 @@
+// Renders one window with its view to a PNG, on a copy of the demonstration database, logged in
+// as the administrator. For looking at a window as a user would, without a display:
+//   QT_QPA_PLATFORM=offscreen build/wyshot out.png TFrm_JCXX Selector=23 AccessLevel=4
+// With --data FILE the window opens on that data file instead.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "core/Window.h"
+#include "db/TDm.h"
+#include "ui/QtShell.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (QFontDatabase::families().contains("Noto Sans CJK SC")) app.setFont(QFont("Noto Sans CJK SC", 10));
+    QStringList args = app.arguments().mid(1);
+    QString data;
+    if (args.size() >= 2 && args[0] == "--data") {
+        data = args[1];
+        args = args.mid(2);
+    }
+    if (args.size() < 2) {
+        qWarning("usage: wyshot [--data FILE] OUT.png WINDOW [Name=Value ...]");
+        return 2;
+    }
+    QTemporaryDir dir;
+    wy::TDm::Options o;
+    o.path = data.isEmpty() ? dir.filePath("demo.db") : data;
+    o.durable = false;
+    wy::TDm dm(o);
+    wy::ui::QtShell shell;
+    wy::Context ctx{dm, shell, {}};
+    ctx.login = {wy::kAdministrator, QStringLiteral("系统管理员"), "", ctx.today(), ctx.timeNow(), ctx.timeNow(), 4};
+    auto w = wy::createWindow(args[1], ctx);
+    if (!w) {
+        qWarning("no window %s", qPrintable(args[1]));
+        return 2;
+    }
+    wy::Params p;
+    for (int i = 2; i < args.size(); ++i) p[args[i].section('=', 0, 0)] = args[i].section('=', 1);
+    w->setParams(p);
+    std::unique_ptr<QWidget> host;
+    if (w->style.mainWindow)
+        host = std::make_unique<QMainWindow>();
+    else
+        host = std::make_unique<wy::ui::WindowDialog>(*w);
+    if (w->style.mainWindow) wy::ui::buildView(*w, host.get());
+    w->beginShow();
+    if (w->style.maximized || w->style.mainWindow)
+        host->resize(1280, 800);
+    else if (w->style.width > 0)
+        host->resize(w->style.width, w->style.height);
+    host->show();
+    for (int i = 0; i < 5; ++i) app.processEvents();
+    host->grab().save(args[0]);
+    return 0;
+}
