@@ -12,7 +12,7 @@ namespace {
 const QStringList kBusinessTables = {
     // registry
     "Tb_SYS_AREA", "Tb_SYS_XQLD", "Tb_SYS_LCSX", "Tb_SYS_DYTH", "Tb_SYS_THXX", "Tb_FYXX",
-    "Tb_KHXX", "Tb_2_FGAZ",
+    "Tb_SYS_KHXX", "Tb_2_AZFG",
     // metering
     "Tb_2_FBXX", "Tb_2_CBRW", "Tb_2_CBJL", "Tb_2_GGFB", "Tb_2_AZDX",
     // fees and collection
