@@ -159,6 +159,8 @@ void TDm::openSqlite() {
                 exec("PRAGMA journal_mode=MEMORY");
                 exec("PRAGMA synchronous=FULL");
                 createSchema(options_.demoData);
+                // Left in write-ahead mode, so the first real open has nothing to change.
+                exec("PRAGMA journal_mode=WAL");
             } catch (const std::exception& e) {
                 db_.close();
                 QFile::remove(temp);
