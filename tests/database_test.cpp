@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <thread>
 
@@ -42,6 +43,15 @@ TEST(Database, FirstStartCreatesTheShippedDatabase) {
     // Crash safety: a write-ahead log and full syncs.
     EXPECT_EQ(dm.text("PRAGMA journal_mode"), "wal");
     EXPECT_FALSE(QFile::exists(path + ".new" + QString::number(QCoreApplication::applicationPid())));
+}
+
+TEST(Database, ACommitSurvivesTheProgramDyingRightAfterIt) {
+    TestDb db;
+    QProcess writer;
+    writer.start(QCoreApplication::applicationFilePath(), {"--crash-writer", db.path()});
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    auto after = db.openAgain();
+    EXPECT_EQ(after->text("SELECT RZMS FROM Tb_SYS_LOG"), QStringLiteral("paid before the crash"));
 }
 
 TEST(Database, ADurableFileSyncsEveryCommit) {
