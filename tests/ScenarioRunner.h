@@ -14,6 +14,7 @@
 //   click Btn_Save | dblclick Lv_Data 2 | select Lv_Data 2 | enter Edt_X | header Lv_Data 3
 //   check Lv_Mod 1 true | page pgMain 2 | close
 //   answer yes|no|ok|cancel | answer text "2025" | answer file "/path"
+//   clipboard "a\tb\n"                      what the clipboard holds (\t \n \r escapes)
 //   expect message "text" [caption "提示"]   the next thing shown to the person
 //   expect no message
 //   expect window TFrm_Main | expect no window
@@ -21,8 +22,9 @@
 //   expect Btn_Save.enabled false            text caption enabled visible readonly checked
 //                                            itemindex items item.N rowcount colcount row
 //                                            cell.C.R rowchecked.R colwidth.C hint tag focus
+//                                            fixedcols line.N (of a memo)
 //   expect sql "SELECT ..." "a,b|c,d"        cells joined by "," and rows by "|"
-//   expect url "..." | expect restarted | expect quit
+//   expect url "..." | expect restarted | expect quit | expect progress "title"
 #include <QString>
 #include <QStringList>
 #include <vector>
