@@ -172,6 +172,7 @@ void RecordEditor::Save() {
         // A new row takes its key under the write lock, so that two workstations adding at the
         // same moment never write the same key.
         qint64 key = newRow_ ? dm().nextKey(table_, KeyColumn) : currentKey_;
+        beforeReplace(key);
         dm().exec("Delete From " + table_ + " Where " + KeyColumn + "=?", {key});
         beforeInsert(key);
         QStringList columns{KeyColumn}, marks{"?"};

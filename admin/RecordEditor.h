@@ -69,6 +69,7 @@ protected:
     // Hooks for a member's own rules.
     virtual bool validate();                       // default: required fields are not empty
     virtual bool confirmSave() { return true; }   // asked before the transaction
+    virtual void beforeReplace(qint64 key) {}     // inside the transaction, before the delete
     virtual void beforeInsert(qint64 key) {}      // inside the transaction, after the delete
     virtual void afterInsert(qint64 key) {}       // inside the transaction, after the insert
     virtual void rowShown(const Row& row) {}      // after a row was shown
