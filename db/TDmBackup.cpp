@@ -2,6 +2,7 @@
 // while the program runs, and the receiving database changes in one write transaction.
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -170,7 +171,7 @@ bool TDm::backupTo(const QString& file, const ProgressFn& progress) {
         throw DbError(QStringLiteral("不能备份到正在使用的数据文件:%1").arg(file).toStdString());
     // Written beside the target and moved there whole: a failed or cancelled backup leaves an
     // earlier backup of the same name as it was.
-    const QString part = file + ".part";
+    const QString part = file + ".part" + QString::number(QCoreApplication::applicationPid());
     RemovedAtEnd cleanup{part};
     removeDatabaseFiles(part);
     {
@@ -200,7 +201,8 @@ bool TDm::restoreFrom(const QString& file, const ProgressFn& progress) {
     const int version = restorableVersion(file, options_.busyTimeoutMs);
 
     // The file is copied beside the data and checked there; nothing of the data changes yet.
-    const QString work = options_.path + ".restore";
+    const QString work =
+        options_.path + ".restore" + QString::number(QCoreApplication::applicationPid());
     RemovedAtEnd cleanup{work};
     removeDatabaseFiles(work);
     {
