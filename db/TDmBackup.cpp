@@ -138,10 +138,8 @@ int restorableVersion(const QString& file, int busyTimeoutMs) {
     if (!version) throw damaged();
     if (version->toInt() > TDm::latestSchemaVersion())
         throw E(E::Newer,
-                QStringLiteral("所选文件由较新版本的程序建立(版本%1),本程序只能恢复版本%2及以前的"
-                               "数据文件:%3")
+                QStringLiteral("所选文件由较新版本的程序建立(版本%1),请使用新版本的程序恢复:%2")
                     .arg(version->toInt())
-                    .arg(TDm::latestSchemaVersion())
                     .arg(file));
     return version->toInt();
 }

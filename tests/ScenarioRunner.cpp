@@ -306,7 +306,8 @@ private:
         } else if (cmd == "file") {
             need(t, 3);
             QFile f(t[1]);
-            if (!f.open(QIODevice::WriteOnly) || f.write(t[2].toUtf8()) < 0) fail("cannot write " + t[1]);
+            if (!f.open(QIODevice::WriteOnly) || f.write(t[2].toUtf8()) < 0)
+                fail("cannot write " + t[1]);
         } else if (cmd == "truncate") {
             need(t, 3);
             if (!QFile::resize(t[1], t[2].toLongLong())) fail("cannot truncate " + t[1]);
