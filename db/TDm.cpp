@@ -132,6 +132,12 @@ void TDm::configureConnection() {
     exec("PRAGMA busy_timeout=" + QString::number(options_.busyTimeoutMs));
 }
 
+void TDm::runConnectionScripts() {
+    // What each connection makes for itself, such as its own scratch tables: the scripts of
+    // db/connection, run on every connection once its data file is open and current.
+    for (const auto& f : resourceFiles(":/db/connection")) runScript(readResource(f));
+}
+
 void TDm::registerFunctions() {
     QVariant h = db_.driver()->handle();
     if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return;
@@ -216,6 +222,7 @@ void TDm::openSqlite() {
         exec("PRAGMA journal_mode=WAL");
         exec(options_.durable ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=OFF");
         upgrade();
+        runConnectionScripts();
     } catch (const DbError& e) {
         QString t = QString::fromStdString(e.what());
         if (isLockError(t))
@@ -250,6 +257,7 @@ void TDm::openServer() {
             throw OpenError(OpenError::Newer, QStringLiteral("数据库由较新版本的程序建立,请使用新版本程序。"));
         upgrade();
         for (const auto& f : resourceFiles(":/db/pg")) exec(readResource(f));
+        runConnectionScripts();
     } catch (const DbError& e) {
         throw OpenError(OpenError::Failed, QString::fromStdString(e.what()));
     }
