@@ -14,6 +14,8 @@ TFrm_15_BB::TFrm_15_BB(Context& ctx)
       Btn_Next(add(ControlKind::Button, "Btn_Next", QStringLiteral("确定"))),
       Btn_Cancel(add(ControlKind::Button, "Btn_Cancel", QStringLiteral("关闭"))) {
     style.fixedSize = true;
+    style.width = 360;
+    style.height = 230;
     Cmb_Share.setItems({QStringLiteral("是"), QStringLiteral("否")});
     Cmb_Share.setItemIndex(0);
     Cmb_LB.setItems({QStringLiteral("住户"), QStringLiteral("抄表"), QStringLiteral("收费"),

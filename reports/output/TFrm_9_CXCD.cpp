@@ -33,6 +33,8 @@ TFrm_9_CXCD::TFrm_9_CXCD(Context& ctx)
       Btn_OK(add(ControlKind::Button, "Btn_OK", QStringLiteral("确 定"))),
       Btn_Cancel(add(ControlKind::Button, "Btn_Cancel", QStringLiteral("取 消"))) {
     style.fixedSize = true;
+    style.width = 640;
+    style.height = 320;
     on(Cmb_XQMC, Event::Change, [this] { Cmb_XQMCChange(); });
     on(Cmb_LDMC, Event::Change, [this] { Cmb_LDMCChange(); });
     on(Btn_OK, Event::Click, [this] { Btn_OKClick(); });

@@ -14,6 +14,8 @@ TfrmPrint::TfrmPrint(Context& ctx)
       rb4(add(ControlKind::Radio, "rb4", receiptFormats()[3].caption)),
       btnOk(add(ControlKind::Button, "btnOk", QStringLiteral("确定选择"))) {
     style.fixedSize = true;
+    style.width = 380;
+    style.height = 220;
     for (Control* rb : {&rb1, &rb2, &rb3, &rb4}) rb->setGroup("Gb_Format");
     rb1.setChecked(true);
     on(btnOk, Event::Click, [this] { btnOkClick(); });

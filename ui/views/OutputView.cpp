@@ -28,7 +28,6 @@ void buildPrintFormat(Window& w, QWidget* host) {
     v->addWidget(box);
     v->addLayout(buttonRow(w, {"btnOk"}));
     host->findChild<QWidget*>("btnOk")->setProperty("default", true);
-    host->setMinimumWidth(360);
 }
 
 void buildOffsetCondition(Window& w, QWidget* host) {
@@ -42,9 +41,14 @@ void buildOffsetCondition(Window& w, QWidget* host) {
     dates->addStretch(1);
     v->addLayout(dates);
     auto* cols = new QHBoxLayout;
-    cols->addLayout(formRows(w, {"Cmb_XQMC", "Cmb_LDMC", "Cmb_DYMC", "Cmb_LCMC", "Cmb_XX"}));
-    cols->addSpacing(16);
-    cols->addLayout(formRows(w, {"Edt_FH", "Edt_YZ", "Cmb_SFZX", "Cmb_FXLB", "Cmb_SFY"}));
+    for (const QStringList& names :
+         {QStringList{"Cmb_XQMC", "Cmb_LDMC", "Cmb_DYMC", "Cmb_LCMC", "Cmb_XX"},
+          QStringList{"Edt_FH", "Edt_YZ", "Cmb_SFZX", "Cmb_FXLB", "Cmb_SFY"}}) {
+        QFormLayout* form = formRows(w, names);
+        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        cols->addLayout(form, 1);
+        cols->addSpacing(12);
+    }
     v->addLayout(cols);
     v->addLayout(buttonRow(w, {"Btn_OK", "Btn_Cancel"}));
 }
@@ -54,7 +58,6 @@ void buildSaveReport(Window& w, QWidget* host) {
     v->addWidget(heading(w));
     v->addLayout(formRows(w, {"Edt_BT", "Edt_NR", "Cmb_Share", "Cmb_LB"}));
     v->addLayout(buttonRow(w, {"Btn_Next", "Btn_Cancel"}));
-    host->setMinimumWidth(340);
 }
 
 WY_REGISTER_VIEW(TfrmPrint, buildPrintFormat);
