@@ -132,10 +132,14 @@ void TDm::configureConnection() {
     exec("PRAGMA busy_timeout=" + QString::number(options_.busyTimeoutMs));
 }
 
+// Every connection's own scratch tables: TEMP tables, so that two workstations never see each
+// other's rows. One script per file in db/connection; a file of the same name in
+// db/pg/connection replaces it on PostgreSQL.
 void TDm::runConnectionScripts() {
-    // What each connection makes for itself, such as its own scratch tables: the scripts of
-    // db/connection, run on every connection once its data file is open and current.
-    for (const auto& f : resourceFiles(":/db/connection")) runScript(readResource(f));
+    for (const auto& f : resourceFiles(":/db/connection")) {
+        const QString pg = ":/db/pg/connection/" + QFileInfo(f).fileName();
+        runScript(readResource(options_.engine == Engine::PostgreSQL && QFile::exists(pg) ? pg : f));
+    }
 }
 
 void TDm::registerFunctions() {
