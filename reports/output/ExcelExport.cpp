@@ -143,6 +143,7 @@ QString exportSheet(Context& ctx, const Control& source, const Sheet& sheet) {
         return {};
     }
     if (!ctx.shell.openUrl(QUrl::fromLocalFile(file).toString())) {
+        QFile::remove(file);
         ctx.shell.message(QStringLiteral("无法打开Microsoft Excel"), QStringLiteral("提示"),
                           Icon::Error);
         return {};
