@@ -142,6 +142,7 @@ private:
     void openSqlite();
     void openServer();
     void configureConnection();
+    void runConnectionScripts();
     void createSchema(bool demo);
     void upgrade();
     void registerFunctions();

@@ -39,6 +39,9 @@ private:
 
 class QtShell : public Shell {
 public:
+    // For start-up benchmarks: end the process as soon as the first window is on the screen.
+    bool exitWhenShown = false;
+
     void message(const QString& text, const QString& caption, Icon icon) override;
     Answer ask(const QString& text, const QString& caption, Icon icon, Buttons buttons) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
@@ -48,7 +51,7 @@ public:
                          const QString& defaultSuffix) override;
     int showModal(Window& window) override;
     void runMain(Window& window) override;
-    void openUrl(const QString& address) override;
+    bool openUrl(const QString& address) override;
     void quit() override;
     void restart() override;
     QString clipboardText() override;
