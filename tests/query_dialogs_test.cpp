@@ -130,6 +130,7 @@ TEST_F(Dialogs, OffsetConditionDialogFollowsThePlaceCascadeAndHandsBackItsCondit
         "INSERT INTO Tb_SYS_LCSX (BH,LDBH,LCXH) VALUES (1101,11,1),(2101,21,1),(2102,21,2);"
         "INSERT INTO Tb_2_SFRW (BH,RWMC) VALUES (5,'2026年物业费');"
         "INSERT INTO Tb_SYS_DWYG (BH,XM,BJ) VALUES (6,'钱会计',1),(7,'赵管家',2);"
+        "DELETE FROM Tb_SYS_Param WHERE CSMC IN ('房型','费项');"
         "INSERT INTO Tb_SYS_Param (BH,CSMC,CSZ) VALUES "
         "(1,'房型','住宅'),(2,'房型','商铺'),(3,'费项','物业费')");
     t.commit();
