@@ -14,12 +14,12 @@ const QString kDone = QStringLiteral("操作执行成功!");
 template <typename Work>
 bool withProgress(Shell& shell, const QString& title, Work work) {
     auto dialog = shell.progress(title, 100);
-    const bool done = work([&dialog](int done, int total) {
+    const bool finished = work([&dialog](int done, int total) {
         dialog->setValue(total > 0 ? int(qint64(done) * 100 / total) : 0);
         return !dialog->canceled();
     });
     dialog->setValue(100);
-    return done;
+    return finished;
 }
 }  // namespace
 
