@@ -75,7 +75,8 @@ protected:
     virtual void rowShown(const Row& row) {}     // after a row was shown
     virtual void fieldsCleared() {}              // after Add emptied the fields
     virtual void afterSaved() {}                 // after the commit
-    // Extra condition that limits navigation and Add to the member's rows ("FBXZ<>'户表'").
+    // Extra condition that limits navigation to the member's rows ("FBXZ<>'户表'"); a new key is
+    // still taken over the whole table.
     virtual QString scope() const { return {}; }
     // Fills the drop-downs (default: every field with a lookup list).
     virtual void fillLookups();
