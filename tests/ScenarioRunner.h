@@ -25,6 +25,8 @@
 //                                            fixedcols line.N (of a memo)
 //   expect sql "SELECT ..." "a,b|c,d"        cells joined by "," and rows by "|"
 //   expect url "..." | expect restarted | expect quit | expect progress "title"
+//   file "$TMP/x.bak" "text"                 write a file ("$TMP" is the scenario's own folder)
+//   truncate "$TMP/x.bak" 4096               cut a file to that many bytes
 #include <QString>
 #include <QStringList>
 #include <vector>
