@@ -163,7 +163,8 @@ void TFrm_1_BuildHouse::Btn_AddLDClick() {
                                {"KeyLength", 9},
                                {"KeyReadOnly", true},
                                {"AccessLevel", AccessLevel}});
-    EstateChosen();
+    place_.select(b_.estate, b_.building);
+    BuildingChosen();
 }
 
 }  // namespace wy

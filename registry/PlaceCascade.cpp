@@ -59,6 +59,22 @@ void PlaceCascade::fillEstates() {
     setList(floorList_, floorItems_, {}, {});
 }
 
+void PlaceCascade::select(qint64 estate, qint64 building, qint64 entrance, qint64 floor) {
+    auto choose = [](Control* list, const Items& items, qint64 key) {
+        if (!list) return;
+        int index = -1;
+        for (int i = 0; key != 0 && i < int(items.size()); ++i)
+            if (items[i].key == key) index = i;
+        list->setItemIndex(index);
+    };
+    choose(estateList_, estateItems_, estate);
+    fillBuildings();
+    choose(buildingList_, buildingItems_, building);
+    fillLowerLevels();
+    choose(entranceList_, entranceItems_, entrance);
+    choose(floorList_, floorItems_, floor);
+}
+
 void PlaceCascade::fillBuildings() {
     Items items;
     const qint64 estate = estateKey();

@@ -41,6 +41,10 @@ public:
 
     // On opening: fills the estates (nothing chosen) and empties the lower lists.
     void fillEstates();
+    // Shows a place by its keys (a house being edited, a window opened on a building): each
+    // level chooses the item with its key and the lists below follow. A key that is not in its
+    // list leaves that level unchosen.
+    void select(qint64 estate, qint64 building = 0, qint64 entrance = 0, qint64 floor = 0);
 
     // Keys of the chosen items; 0 when nothing is chosen or the "所有…" item is.
     qint64 estateKey() const { return keyOf(estateItems_, estateList_); }

@@ -26,17 +26,15 @@ TFrm_1_BuildHouse::TFrm_1_BuildHouse(Context& ctx)
       Btn_Model(add(ControlKind::Button, "Btn_Model", QStringLiteral("模版"))),
       Btn_AddLD(add(ControlKind::Button, "Btn_AddLD", QStringLiteral("建立楼栋[&B]"))),
       Btn_Close(add(ControlKind::Button, "Btn_Close", QStringLiteral("关闭[&C]"))),
-      place_(ctx.dm, Cmb_XQMC, Cmb_XQLD, nullptr, nullptr, true,
-             PlaceChoice::EntranceText::Serial) {
+      place_(ctx.dm, Cmb_XQMC, &Cmb_XQLD, nullptr, nullptr) {
     style.width = 1040;
     style.height = 700;
     Pg_Control.setItems({QStringLiteral("第1步、楼层"), QStringLiteral("第2步、单元"),
                          QStringLiteral("第3步、梯户"), QStringLiteral("第4步、生成房源"),
                          QStringLiteral("第5步、住户")});
     Btn_AddLD.setVisible(false);
-    on(Cmb_XQMC, Event::Change, [this] { EstateChosen(); });
-    on(Cmb_FHGZ, Event::Change, [this] { EstateChosen(); });
-    on(Cmb_XQLD, Event::Change, [this] { BuildingChosen(); });
+    place_.wire([this](Control& c, std::function<void()> h) { on(c, Event::Change, std::move(h)); },
+                [this](PlaceLevel level) { PlaceChosen(level); });
     on(Pg_Control, Event::Change, [this] { PageChanged(); });
     for (Control* g : {&StrGrd_LCSX, &StrGrd_DYTH, &StrGrd_THXX, &StrGrd_ZH})
         on(*g, Event::Change, [this, g](const EventArgs& a) { CellEdited(*g, a); });
@@ -97,26 +95,24 @@ Control& TFrm_1_BuildHouse::layoutGrid(int page) {
     return page == Floors ? StrGrd_LCSX : page == Entrances ? StrGrd_DYTH : StrGrd_THXX;
 }
 
-void TFrm_1_BuildHouse::EstateChosen() {
-    const qint64 before = b_.building;
-    place_.estateChosen();
-    // The same building name in another estate is another building: show that one.
-    if (place_.building() != before || place_.allBuildings() || Cmb_XQLD.itemIndex() < 0)
+void TFrm_1_BuildHouse::PlaceChosen(PlaceLevel level) {
+    // A new estate shows its building of the same name, which is another building: load it.
+    if (level == PlaceLevel::Building || place_.buildingKey() != b_.building || allBuildings())
         BuildingChosen();
 }
 
 void TFrm_1_BuildHouse::BuildingChosen() {
     b_ = LayoutBuilding{};
-    b_.estate = place_.estate();
+    b_.estate = place_.estateKey();
     b_.estateName = Cmb_XQMC.text();
-    if (place_.allBuildings()) {
+    if (allBuildings()) {
         // Only the owners of the whole estate can be shown; the layout needs one building.
         Pg_Control.setEnabled(true);
         Pg_Control.setItemIndex(Owners);
-    } else if (place_.building() != 0) {
+    } else if (place_.buildingKey() != 0) {
         const Row r = dm().first("SELECT LDCS,LDDYS,LDBZ1,LDMC FROM Tb_SYS_XQLD WHERE BH=?",
-                                 {place_.building()});
-        b_.building = place_.building();
+                                 {place_.buildingKey()});
+        b_.building = place_.buildingKey();
         b_.buildingName = r.text("LDMC");
         b_.floors = int(r.integer("LDCS"));
         b_.entrances = int(r.integer("LDDYS"));

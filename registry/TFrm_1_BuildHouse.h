@@ -5,7 +5,7 @@
 
 #include "core/Window.h"
 #include "registry/HouseLayout.h"
-#include "registry/PlaceChoice.h"
+#include "registry/PlaceCascade.h"
 
 namespace wy {
 
@@ -43,13 +43,15 @@ protected:
 
 private:
     // Choosing the place, moving between steps.
-    void EstateChosen();
+    void PlaceChosen(PlaceLevel level);
     void BuildingChosen();
     void PageChanged();
     void CellEdited(Control& grid, const EventArgs& a);
     void loadPage(int page);
     void updateButtons();
-    bool buildingChosen() const { return b_.building != 0 || place_.allBuildings(); }
+    // "所有楼栋" is chosen: only the owners of the whole estate can be shown.
+    bool allBuildings() const { return Cmb_XQLD.itemIndex() >= 0 && place_.buildingKey() == 0; }
+    bool buildingChosen() const { return b_.building != 0 || allBuildings(); }
 
     // Saving a step ("保存[&S]", and leaving a step with unsaved rows).
     void Btn_SaveClick();
@@ -70,7 +72,7 @@ private:
 
     Control& layoutGrid(int page);
 
-    PlaceChoice place_;
+    PlaceCascade place_;
     LayoutBuilding b_;
     std::array<QVector<qint64>, 3> keys_;  // keys of the stored layout rows shown
     int shownPage_ = Floors;

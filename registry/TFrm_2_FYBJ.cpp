@@ -34,8 +34,8 @@ TFrm_2_FYBJ::TFrm_2_FYBJ(Context& ctx)
       Lb_Tip2(add(ControlKind::Label, "Lb_Tip2",
                   QStringLiteral("提醒:红色栏位是必填项；房号至少包含所属楼栋号和房号，并且不能\n"
                                  "重复，有多个小区的最好在房号中包含所属小区代号，方便操作"))),
-      place_(ctx.dm, Cmb_XQMC, Cmb_LDMC, &Cmb_DYMC, &Cmb_LCMC, false,
-             PlaceChoice::EntranceText::Worded) {
+      place_(ctx.dm, Cmb_XQMC, &Cmb_LDMC, &Cmb_DYMC, &Cmb_LCMC,
+             {PlaceCascade::EntranceLabel::NumberAndWord, false}) {
     KeyLength = 12;
     setNumberField(Edt_SYSBH);
     for (Control* hidden : {&Edt_SYSBH, &Edt_FYDJ, &Edt_FYZJ, &Edt_THXH, &Dat_JGRQ})
@@ -79,16 +79,8 @@ TFrm_2_FYBJ::TFrm_2_FYBJ(Context& ctx)
     for (const Field& f : fields())
         if (f.control) on(*f.control, Event::Change, [this] { Changed(); });
     on(Edt_FYBH, Event::Change, [this] { Edt_FYBHChange(); });
-    on(Cmb_XQMC, Event::Change, [this] {
-        place_.estateChosen();
-        Changed();
-    });
-    on(Cmb_LDMC, Event::Change, [this] {
-        place_.buildingChosen();
-        Changed();
-    });
-    on(Cmb_DYMC, Event::Change, [this] { Changed(); });
-    on(Cmb_LCMC, Event::Change, [this] { Changed(); });
+    place_.wire([this](Control& c, std::function<void()> h) { on(c, Event::Change, std::move(h)); },
+                [this](PlaceLevel) { Changed(); });
 }
 
 void TFrm_2_FYBJ::FormShow() {
@@ -97,8 +89,8 @@ void TFrm_2_FYBJ::FormShow() {
 }
 
 bool TFrm_2_FYBJ::requiredFilled() const {
-    return place_.estate() != 0 && place_.building() != 0 && !Edt_FYBH.text().trimmed().isEmpty() &&
-           !Edt_FYMC.text().trimmed().isEmpty();
+    return place_.estateKey() != 0 && place_.buildingKey() != 0 &&
+           !Edt_FYBH.text().trimmed().isEmpty() && !Edt_FYMC.text().trimmed().isEmpty();
 }
 
 void TFrm_2_FYBJ::Changed() {
@@ -126,8 +118,8 @@ void TFrm_2_FYBJ::afterInsert(qint64 key) {
     dm().exec(
         "UPDATE Tb_FYXX SET DQBH=?,XQBH=?,LDBH=?,DYBH=?,LCBH=?,LDXH=?,DYXH=?,LCXH=?,YZBH=?,RZRS=?,"
         "RZRQ=?,DYBZ=?,FYBZ2=?,SYSBH=? WHERE BH=?",
-        {place_.district(), place_.estate(), place_.building(), place_.entrance(), place_.floor(),
-         place_.buildingSerial(), place_.entranceSerial(), place_.floorSerial(),
+        {place_.estateDistrict(), place_.estateKey(), place_.buildingKey(), place_.entranceKey(),
+         place_.floorKey(), place_.buildingSerial(), place_.entranceSerial(), place_.floorSerial(),
          kept_.integer("YZBH"), kept_.integer("RZRS"), kept_.text("RZRQ"), kept_.text("DYBZ"),
          kept_.text("FYBZ2"), QString::number(key), key});
 }

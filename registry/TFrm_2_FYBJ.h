@@ -3,7 +3,7 @@
 // building, entrance, floor) chosen from lists. The owner, residents, occupancy date, entrance
 // word and charging class are not shown here and keep their stored values on every save.
 #include "admin/RecordEditor.h"
-#include "registry/PlaceChoice.h"
+#include "registry/PlaceCascade.h"
 
 namespace wy {
 
@@ -52,7 +52,7 @@ private:
     void Edt_FYBHChange();
     bool requiredFilled() const;
 
-    PlaceChoice place_;
+    PlaceCascade place_;
     Row kept_;  // the stored columns this window does not show, read before the row is replaced
 };
 

@@ -2,8 +2,8 @@
 
 #include "db/TDm.h"
 #include "registry/HouseReferences.h"
-#include "registry/ListExport.h"
 #include "registry/StandardHouseOrder.h"
+#include "reports/output/ExcelExport.h"
 
 namespace wy {
 
@@ -20,18 +20,18 @@ TFrm_BJFY::TFrm_BJFY(Context& ctx)
       Btn_Delete(add(ControlKind::Button, "Btn_Delete", QStringLiteral("    删除房源    "))),
       Btn_Excel(add(ControlKind::Button, "Btn_Excel", QStringLiteral("导出Excel"))),
       Btn_Close(add(ControlKind::Button, "Btn_Close", QStringLiteral("关  闭"))),
-      place_(ctx.dm, Cmb_XQMC, Cmb_LDMC, &Cmb_DYMC, &Cmb_LCMC, true,
-             PlaceChoice::EntranceText::Numbered) {
+      place_(ctx.dm, Cmb_XQMC, &Cmb_LDMC, &Cmb_DYMC, &Cmb_LCMC,
+             {PlaceCascade::EntranceLabel::NumberOrBlock, true}) {
     style.maximized = true;
     Lv_Data.setHeaders({"序号", "房号", "房源名称", "建筑面积", "收费面积", "房源户型", "房源朝向",
                         "房源性质", "房源状态", "单价", "总价", ""});
     const int widths[] = {50, 90, 140, 80, 80, 80, 70, 70, 70, 60, 70, 0};
     for (int c = 0; c <= kHouseColumn; ++c) Lv_Data.setColWidth(c, widths[c]);
-    on(Cmb_XQMC, Event::Change, [this] { place_.estateChosen(); });
-    on(Cmb_LDMC, Event::Change, [this] {
-        place_.buildingChosen();
-        Btn_RefreshClick();
-    });
+    // Choosing a building lists its houses.
+    place_.wire([this](Control& c, std::function<void()> h) { on(c, Event::Change, std::move(h)); },
+                [this](PlaceLevel level) {
+                    if (level == PlaceLevel::Building) Btn_RefreshClick();
+                });
     on(Btn_Refresh, Event::Click, [this] { Btn_RefreshClick(); });
     on(Btn_Add, Event::Click, [this] { Btn_AddClick(); });
     on(Btn_Modify, Event::Click, [this] { Btn_ModifyClick(); });
@@ -117,7 +117,8 @@ void TFrm_BJFY::Btn_DeleteClick() {
 }
 
 void TFrm_BJFY::Btn_ExcelClick() {
-    exportHouseList(*this, Lv_Data);
+    // Every house row, not the total row; the hidden key column stays out.
+    ExportListToExcel(ctx(), Lv_Data, {true, Lv_Data.colCount() - 2});
 }
 
 WY_REGISTER_WINDOW(TFrm_BJFY);

@@ -2,7 +2,7 @@
 // The house list "小区房源信息": the houses of an estate, building, entrance or floor with their
 // areas and a total row, opening the house editor, deleting houses and exporting the list.
 #include "core/Window.h"
-#include "registry/PlaceChoice.h"
+#include "registry/PlaceCascade.h"
 
 namespace wy {
 
@@ -38,7 +38,7 @@ private:
     // The BH of the selected house, or 0 (no row, or the total row).
     qint64 selectedHouse() const;
 
-    PlaceChoice place_;
+    PlaceCascade place_;
 };
 
 }  // namespace wy

@@ -1,8 +1,8 @@
 #include "registry/TFrm_BJKH.h"
 
 #include "db/TDm.h"
-#include "registry/ListExport.h"
 #include "registry/StandardHouseOrder.h"
+#include "reports/output/ExcelExport.h"
 
 namespace wy {
 
@@ -19,8 +19,8 @@ TFrm_BJKH::TFrm_BJKH(Context& ctx)
       Btn_Delete(add(ControlKind::Button, "Btn_Delete", QStringLiteral("    删除业主    "))),
       Btn_Excel(add(ControlKind::Button, "Btn_Excel", QStringLiteral("导出Excel"))),
       Btn_Close(add(ControlKind::Button, "Btn_Close", QStringLiteral("关  闭"))),
-      place_(ctx.dm, Cmb_XQMC, Cmb_LDMC, &Cmb_DYMC, &Cmb_LCMC, true,
-             PlaceChoice::EntranceText::Numbered) {
+      place_(ctx.dm, Cmb_XQMC, &Cmb_LDMC, &Cmb_DYMC, &Cmb_LCMC,
+             {PlaceCascade::EntranceLabel::NumberOrBlock, true}) {
     style.maximized = true;
     Cmb_XX.setItems({"显示全部业主", "显示入住业主", "显示租赁业主", "显示空房"});
     Lv_Data.setHeaders({"序号", "小区名称", "房号", "房源名称", "建筑面积", "收费面积", "人口",
@@ -29,11 +29,11 @@ TFrm_BJKH::TFrm_BJKH(Context& ctx)
     const int widths[] = {50, 90,  80, 120, 70, 70,  40,  50, 70, 40,
                           50, 150, 50, 110, 90, 100, 160, 50, 0};
     for (int c = 0; c <= House; ++c) Lv_Data.setColWidth(c, widths[c]);
-    on(Cmb_XQMC, Event::Change, [this] { place_.estateChosen(); });
-    on(Cmb_LDMC, Event::Change, [this] {
-        place_.buildingChosen();
-        Btn_RefreshClick();
-    });
+    // Choosing a building lists its houses.
+    place_.wire([this](Control& c, std::function<void()> h) { on(c, Event::Change, std::move(h)); },
+                [this](PlaceLevel level) {
+                    if (level == PlaceLevel::Building) Btn_RefreshClick();
+                });
     on(Btn_Refresh, Event::Click, [this] { Btn_RefreshClick(); });
     on(Lv_Data, Event::Click, [this] { Lv_DataClick(); });
     on(Lv_Data, Event::DblClick, [this] {
@@ -41,7 +41,10 @@ TFrm_BJKH::TFrm_BJKH(Context& ctx)
     });
     on(Btn_Edit, Event::Click, [this] { Btn_EditClick(); });
     on(Btn_Delete, Event::Click, [this] { Btn_DeleteClick(); });
-    on(Btn_Excel, Event::Click, [this] { exportHouseList(*this, Lv_Data); });
+    on(Btn_Excel, Event::Click, [this] {
+        // Every house row, not the total row; the hidden key column stays out.
+        ExportListToExcel(this->ctx(), Lv_Data, {true, Lv_Data.colCount() - 2});
+    });
     on(Btn_Close, Event::Click, [this] { Close(); });
 }
 

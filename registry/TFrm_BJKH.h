@@ -2,7 +2,7 @@
 // The owner list "编辑房源业主、租户资料": every house of the chosen place with its owner or
 // tenant, filtered by house state, with a total row; editing and deleting owners, and export.
 #include "core/Window.h"
-#include "registry/PlaceChoice.h"
+#include "registry/PlaceCascade.h"
 
 namespace wy {
 
@@ -36,7 +36,7 @@ private:
     // The selected house row (not the total row), or -1.
     int selectedRow() const;
 
-    PlaceChoice place_;
+    PlaceCascade place_;
 };
 
 }  // namespace wy
