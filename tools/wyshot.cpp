@@ -1,7 +1,8 @@
 // Renders one window with its view to a PNG, on a copy of the demonstration database, logged in
 // as the administrator. For looking at a window as a user would, without a display:
 //   QT_QPA_PLATFORM=offscreen build/wyshot out.png TFrm_JCXX Selector=23 AccessLevel=4
-// With --data FILE the window opens on that data file instead.
+// With --data FILE the window opens on that data file instead. Arguments "set:Control=Value" and
+// "click:Control" act on the shown window in order, as a person would (choose, type, press).
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMainWindow>
@@ -14,7 +15,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (QFontDatabase::families().contains("Noto Sans CJK SC")) app.setFont(QFont("Noto Sans CJK SC", 10));
+    if (QFontDatabase::families().contains("Noto Sans CJK SC"))
+        app.setFont(QFont("Noto Sans CJK SC", 10));
     QStringList args = app.arguments().mid(1);
     QString data;
     if (args.size() >= 2 && args[0] == "--data") {
@@ -22,7 +24,9 @@ int main(int argc, char** argv) {
         args = args.mid(2);
     }
     if (args.size() < 2) {
-        qWarning("usage: wyshot [--data FILE] OUT.png WINDOW [Name=Value ...]");
+        qWarning(
+            "usage: wyshot [--data FILE] OUT.png WINDOW [Name=Value ...] [set:Control=Value ...] "
+            "[click:Control ...]");
         return 2;
     }
     QTemporaryDir dir;
@@ -32,14 +36,26 @@ int main(int argc, char** argv) {
     wy::TDm dm(o);
     wy::ui::QtShell shell;
     wy::Context ctx{dm, shell, {}};
-    ctx.login = {wy::kAdministrator, QStringLiteral("系统管理员"), "", ctx.today(), ctx.timeNow(), ctx.timeNow(), 4};
+    ctx.login = {wy::kAdministrator,
+                 QStringLiteral("系统管理员"),
+                 "",
+                 ctx.today(),
+                 ctx.timeNow(),
+                 ctx.timeNow(),
+                 4};
     auto w = wy::createWindow(args[1], ctx);
     if (!w) {
         qWarning("no window %s", qPrintable(args[1]));
         return 2;
     }
     wy::Params p;
-    for (int i = 2; i < args.size(); ++i) p[args[i].section('=', 0, 0)] = args[i].section('=', 1);
+    QStringList actions;
+    for (int i = 2; i < args.size(); ++i) {
+        if (args[i].startsWith("set:") || args[i].startsWith("click:"))
+            actions << args[i];
+        else
+            p[args[i].section('=', 0, 0)] = args[i].section('=', 1);
+    }
     w->setParams(p);
     std::unique_ptr<QWidget> host;
     if (w->style.mainWindow)
@@ -48,6 +64,13 @@ int main(int argc, char** argv) {
         host = std::make_unique<wy::ui::WindowDialog>(*w);
     if (w->style.mainWindow) wy::ui::buildView(*w, host.get());
     w->beginShow();
+    for (const QString& a : actions) {
+        const QString target = a.section(':', 1).section('=', 0, 0);
+        if (a.startsWith("set:"))
+            w->userSet(w->control(target), a.section('=', 1));
+        else
+            w->fire(target, wy::Event::Click);
+    }
     if (w->style.maximized || w->style.mainWindow)
         host->resize(1280, 800);
     else if (w->style.width > 0)
