@@ -6,7 +6,12 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "core/Control.h"
 #include "db/TDm.h"
+#include "registry/HouseGeneration.h"
+#include "registry/HouseLayout.h"
+#include "registry/HouseReferences.h"
+#include "registry/OwnerGrid.h"
 
 namespace wy::test {
 namespace {
@@ -66,6 +71,69 @@ TEST(PostgreSql, TheShippedSchemaAndTheWindowsStatementsRunOnTheServer) {
                       {QStringLiteral("住户"), QString()})
                   .size(),
               4);
+}
+
+// The house wizard's statements on the server: generation with its prepared insert, the
+// layout, the owner grid, the house order and the reference guard, and the demonstration houses.
+TEST(PostgreSql, HouseEntryRunsOnTheServer) {
+    if (serverConnection().isEmpty()) GTEST_SKIP() << "no server given in WY_TEST_PG";
+    TDm::Options o;
+    o.engine = TDm::Engine::PostgreSQL;
+    o.path = freshDatabase("wy_house_test");
+    ASSERT_FALSE(o.path.isEmpty());
+    TDm dm(o);
+    LayoutBuilding b;
+    b.estate = 91;
+    b.building = 91;
+    b.floors = 2;
+    b.entrances = 1;
+    {
+        Transaction t(dm);
+        dm.exec("INSERT INTO Tb_SYS_AREA (BH,XQBH,XQMC,SZDQ) VALUES (91,'91','测试小区','鼓楼区')");
+        dm.exec("INSERT INTO Tb_SYS_XQLD (BH,LDBH,XQBH,LDXH,LDMC,LDCS,LDDYS,RZRQ) "
+                "VALUES (91,91,91,91,'1',2,1,'2020-09-01')");
+        Control floors(ControlKind::Grid, "StrGrd_LCSX", nullptr);
+        setUpLayoutGrid(floors, LayoutGrid::Floors);
+        QVector<qint64> keys;
+        EXPECT_TRUE(loadLayout(dm, floors, LayoutGrid::Floors, b, keys));
+        saveLayout(dm, floors, LayoutGrid::Floors, b);
+        dm.exec("INSERT INTO Tb_SYS_DYTH (BH,DYBH,XQBH,LDBH,DYXH,DYBZ,DYBZ1,DYTH) "
+                "VALUES (91,91,91,91,1,'1','单元',2)");
+        Control positions(ControlKind::Grid, "StrGrd_THXX", nullptr);
+        setUpLayoutGrid(positions, LayoutGrid::Positions);
+        EXPECT_TRUE(loadLayout(dm, positions, LayoutGrid::Positions, b, keys));
+        saveLayout(dm, positions, LayoutGrid::Positions, b);
+        EXPECT_EQ(generateHouses(dm, 91, NumberingRule::FloorAndPosition, "T"), 4);
+        t.commit();
+    }
+    b.generated = true;
+    EXPECT_EQ(readinessReport(dm, b).split('\n').value(12), QStringLiteral("    本栋房源已批量生成！"));
+    Control grid(ControlKind::Grid, "StrGrd_ZH", nullptr);
+    setUpOwnerGrid(grid);
+    loadOwners(dm, grid, 91, 91);
+    ASSERT_EQ(grid.cell(OwnerCol::Number, 1), "T-1-1-101");
+    grid.setCell(OwnerCol::OwnerName, 1, QStringLiteral("王伟"));
+    grid.setCell(OwnerCol::MoveIn, 1, "2021/3/8");
+    {
+        Transaction t(dm);
+        saveOwners(dm, grid);
+        t.commit();
+    }
+    EXPECT_EQ(dm.text("SELECT KHXM FROM Uvw_FY_KH WHERE FYBH='T-1-1-101'"), QStringLiteral("王伟"));
+    EXPECT_EQ(dm.text("SELECT RZRQ FROM Tb_FYXX WHERE FYBH='T-1-1-101'"), "2021-03-08");
+    dm.exec("CREATE TABLE Tb_2_ZKJL (XH INTEGER, FYH INTEGER)");
+    dm.exec("INSERT INTO Tb_2_ZKJL (XH,FYH) SELECT 1,BH FROM Tb_FYXX WHERE FYBH='T-1-1-202'");
+    {
+        Transaction t(dm);
+        const auto use = findHouseUse(dm, HouseSet::building(91));
+        ASSERT_TRUE(use.has_value());
+        EXPECT_EQ(use->houseNumber, "T-1-1-202");
+        const qint64 first = dm.integer("SELECT BH FROM Tb_FYXX WHERE FYBH='T-1-1-101'");
+        EXPECT_FALSE(findHouseUse(dm, HouseSet::house(first)).has_value());
+        EXPECT_EQ(deleteHouses(dm, HouseSet::house(first)), 1);
+        t.commit();
+    }
+    EXPECT_EQ(dm.integer("SELECT COUNT(*) FROM Tb_SYS_KHXX"), 0);
 }
 
 }  // namespace
