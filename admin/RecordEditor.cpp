@@ -37,15 +37,17 @@ bool RecordEditor::setParam(const QString& name, const QVariant& value) {
 }
 
 RecordEditor::Field& RecordEditor::addField(const QString& column, Control& control, FieldKind kind) {
-    fields_.push_back({column, &control, kind, {}, false, {}});
-    on(control, Event::Change, [this] {
-        if (!loading_) setDirty(true);
+    fields_.push_back({column, &control, kind, {}, false, {}, false});
+    on(control, Event::Change, [this, &control] {
+        if (loading_) return;
+        fieldChanged(control);
+        setDirty(true);
     });
     return fields_.back();
 }
 
 void RecordEditor::addFixedColumn(const QString& column, const QVariant& value) {
-    fields_.push_back({column, nullptr, FieldKind::Text, {}, false, value});
+    fields_.push_back({column, nullptr, FieldKind::Text, {}, false, value, false});
 }
 
 RecordEditor::Field& RecordEditor::requireField(Control& control) {
@@ -138,8 +140,17 @@ void RecordEditor::Front() { navigateTo(keyQuery("Max", KeyColumn + "<?")); }
 void RecordEditor::Back() { navigateTo(keyQuery("Min", KeyColumn + ">?")); }
 
 bool RecordEditor::validate() {
-    for (const Field& f : fields_)
-        if (f.required && f.control && f.control->value().trimmed().isEmpty()) return false;
+    for (const Field& f : fields_) {
+        if (!f.control) continue;
+        const QString v = f.control->value().trimmed();
+        if (f.required && v.isEmpty()) return false;
+        // Text in a number field would be written as 0 and the typed value lost.
+        if (f.kind == FieldKind::Number && !v.isEmpty()) {
+            bool number = false;
+            v.toDouble(&number);
+            if (!number) return false;
+        }
+    }
     return true;
 }
 
@@ -150,7 +161,9 @@ QVariant RecordEditor::fieldValue(const Field& f) const {
     switch (f.kind) {
         case FieldKind::Number: {
             bool ok = false;
-            double d = v.toDouble(&ok);
+            const qint64 n = v.toLongLong(&ok);
+            if (ok) return n;
+            const double d = v.toDouble(&ok);
             return ok ? QVariant(d) : QVariant(0);
         }
         case FieldKind::Date: return v.left(10);
@@ -172,6 +185,12 @@ void RecordEditor::Save() {
         // A new row takes its key under the write lock, so that two workstations adding at the
         // same moment never write the same key.
         qint64 key = newRow_ ? dm().nextKey(table_, KeyColumn) : currentKey_;
+        // Columns that other windows set survive the delete-and-insert.
+        Row kept;
+        if (!keptColumns_.isEmpty())
+            kept = dm().first("Select " + KeyColumn + "," + keptColumns_.join(',') + " From " +
+                                  table_ + " Where " + KeyColumn + "=?",
+                              {key});
         dm().exec("Delete From " + table_ + " Where " + KeyColumn + "=?", {key});
         beforeInsert(key);
         QStringList columns{KeyColumn}, marks{"?"};
@@ -180,8 +199,14 @@ void RecordEditor::Save() {
             if (f.column.compare(KeyColumn, Qt::CaseInsensitive) == 0) continue;
             columns << f.column;
             marks << "?";
-            values << fieldValue(f);
+            values << (f.keyCopy ? QVariant(key) : fieldValue(f));
         }
+        if (!kept.isNull(0))
+            for (const QString& c : keptColumns_) {
+                columns << c;
+                marks << "?";
+                values << kept.value(c);
+            }
         dm().exec("Insert Into " + table_ + " (" + columns.join(',') + ") Values(" + marks.join(',') + ")",
                   values);
         afterInsert(key);
