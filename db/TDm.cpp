@@ -132,6 +132,16 @@ void TDm::configureConnection() {
     exec("PRAGMA busy_timeout=" + QString::number(options_.busyTimeoutMs));
 }
 
+// Every connection's own scratch tables: TEMP tables, so that two workstations never see each
+// other's rows. One script per file in db/connection; a file of the same name in
+// db/pg/connection replaces it on PostgreSQL.
+void TDm::runConnectionScripts() {
+    for (const auto& f : resourceFiles(":/db/connection")) {
+        const QString pg = ":/db/pg/connection/" + QFileInfo(f).fileName();
+        runScript(readResource(options_.engine == Engine::PostgreSQL && QFile::exists(pg) ? pg : f));
+    }
+}
+
 void TDm::registerFunctions() {
     QVariant h = db_.driver()->handle();
     if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) return;
@@ -159,6 +169,8 @@ void TDm::openSqlite() {
                 exec("PRAGMA journal_mode=MEMORY");
                 exec("PRAGMA synchronous=FULL");
                 createSchema(options_.demoData);
+                // Left in write-ahead mode, so the first real open has nothing to change.
+                exec("PRAGMA journal_mode=WAL");
             } catch (const std::exception& e) {
                 db_.close();
                 QFile::remove(temp);
@@ -216,6 +228,7 @@ void TDm::openSqlite() {
         exec("PRAGMA journal_mode=WAL");
         exec(options_.durable ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=OFF");
         upgrade();
+        runConnectionScripts();
     } catch (const DbError& e) {
         QString t = QString::fromStdString(e.what());
         if (isLockError(t))
@@ -250,6 +263,7 @@ void TDm::openServer() {
             throw OpenError(OpenError::Newer, QStringLiteral("数据库由较新版本的程序建立,请使用新版本程序。"));
         upgrade();
         for (const auto& f : resourceFiles(":/db/pg")) exec(readResource(f));
+        runConnectionScripts();
     } catch (const DbError& e) {
         throw OpenError(OpenError::Failed, QString::fromStdString(e.what()));
     }

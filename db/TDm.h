@@ -126,6 +126,7 @@ private:
     void openSqlite();
     void openServer();
     void configureConnection();
+    void runConnectionScripts();
     void createSchema(bool demo);
     void upgrade();
     void registerFunctions();

@@ -25,6 +25,11 @@
 
 namespace wy::ui {
 
+namespace {
+// Column widths are given in the old forms' pixels, laid out for a smaller font.
+constexpr double kWidthScale = 1.25;
+}  // namespace
+
 bool widgetFits(ControlKind kind, QObject* o) {
     switch (kind) {
         case ControlKind::Button: return qobject_cast<QAbstractButton*>(o) && !qobject_cast<QCheckBox*>(o) && !qobject_cast<QRadioButton*>(o);
@@ -299,13 +304,14 @@ void Binder::sync(Control& c, QObject* target) {
             int cols = model->columnCount();
             for (int col = 0; col < cols; ++col) {
                 int width = c.colWidth(col);
+                const int scaled = int(width * kWidthScale);
                 if (tv) {
                     tv->setColumnHidden(col, width == 0);
-                    if (width > 0) tv->setColumnWidth(col, width);
+                    if (width > 0) tv->setColumnWidth(col, scaled);
                 }
                 if (tr) {
                     tr->setColumnHidden(col, width == 0);
-                    if (width > 0) tr->setColumnWidth(col, width);
+                    if (width > 0) tr->setColumnWidth(col, scaled);
                 }
             }
             view->setEditTriggers(c.editableCells() ? QAbstractItemView::AllEditTriggers

@@ -17,7 +17,9 @@
 #include <QProgressDialog>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
+#include <cstdlib>
 
 #include "ui/Binder.h"
 #include "ui/ViewRegistry.h"
@@ -153,6 +155,7 @@ int QtShell::showModal(Window& window) {
     window.beginShow();
     if (window.isClosed()) return window.modalResult();
     if (window.style.maximized) dialog.setWindowState(Qt::WindowMaximized);
+    if (exitWhenShown) QTimer::singleShot(0, &dialog, [] { std::_Exit(0); });
     dialog.exec();
     return window.modalResult();
 }

@@ -39,6 +39,9 @@ private:
 
 class QtShell : public Shell {
 public:
+    // For start-up benchmarks: end the process as soon as the first window is on the screen.
+    bool exitWhenShown = false;
+
     void message(const QString& text, const QString& caption, Icon icon) override;
     Answer ask(const QString& text, const QString& caption, Icon icon, Buttons buttons) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,

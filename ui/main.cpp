@@ -28,7 +28,9 @@ int main(int argc, char** argv) {
                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/QuarVick.db");
     QCommandLineOption serverOption("server", QStringLiteral("数据库服务器: \"host=… dbname=… user=… password=…\""),
                                     "connection");
-    args.addOptions({dataOption, serverOption});
+    QCommandLineOption benchOption("exit-on-login", QStringLiteral("(基准测试) 登陆窗口出现后即退出"));
+    benchOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    args.addOptions({dataOption, serverOption, benchOption});
     args.process(app);
 
     wy::TDm::Options options;
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     wy::ui::QtShell shell;
+    shell.exitWhenShown = args.isSet(benchOption);
     wy::Context ctx{*dm, shell, {}};
     ctx.programPath = QApplication::applicationFilePath();
     wy::runProgram(ctx);

@@ -1,0 +1,72 @@
+// The office-server engine: when a PostgreSQL server is given in WY_TEST_PG ("host=… port=…
+// user=… password=…"), a fresh database is made on it from the shipped schema and the same
+// statements the windows use are run there. Without the variable the test is skipped.
+#include <gtest/gtest.h>
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include "db/TDm.h"
+
+namespace wy::test {
+namespace {
+
+QString serverConnection() { return qEnvironmentVariable("WY_TEST_PG"); }
+
+// Drops and makes the database `name` on the server, then returns its connection text.
+QString freshDatabase(const QString& name) {
+    QString admin = serverConnection() + " dbname=postgres";
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "pgadmin");
+        for (const QString& part : admin.split(' ', Qt::SkipEmptyParts)) {
+            QString k = part.section('=', 0, 0), v = part.section('=', 1);
+            if (k == "host") db.setHostName(v);
+            else if (k == "port") db.setPort(v.toInt());
+            else if (k == "user") db.setUserName(v);
+            else if (k == "password") db.setPassword(v);
+            else if (k == "dbname") db.setDatabaseName(v);
+        }
+        if (!db.open()) return {};
+        QSqlQuery q(db);
+        q.exec("DROP DATABASE IF EXISTS " + name);
+        q.exec("CREATE DATABASE " + name);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("pgadmin");
+    return serverConnection() + " dbname=" + name;
+}
+
+TEST(PostgreSql, TheShippedSchemaAndTheWindowsStatementsRunOnTheServer) {
+    if (serverConnection().isEmpty()) GTEST_SKIP() << "no server given in WY_TEST_PG";
+    TDm::Options o;
+    o.engine = TDm::Engine::PostgreSQL;
+    o.path = freshDatabase("wy_schema_test");
+    ASSERT_FALSE(o.path.isEmpty());
+    TDm dm(o);
+    EXPECT_TRUE(dm.createdNow());
+    EXPECT_EQ(dm.schemaVersion(), TDm::latestSchemaVersion());
+    Row admin = dm.first(
+        "Select YHBH,YHXM,YHMM From Tb_SYS_GLY Where (UPPER(YHBH)=UPPER(?)) And "
+        "(UPPER(COALESCE(YHMM,''))=UPPER(?))",
+        {"system", QString()});
+    EXPECT_EQ(admin.text("YHBH"), "SYSTEM");
+    EXPECT_EQ(dm.text("select castMoney(1001.50)"), QStringLiteral("壹仟零壹元伍角整"));
+    EXPECT_EQ(dm.text("select castMoney(120003000.7)"), QStringLiteral("壹亿贰仟万零叁仟元柒角整"));
+    EXPECT_EQ(dm.text("select castMoney(0.05)"), QStringLiteral("伍分"));
+    EXPECT_EQ(dm.text("select castMoney(NULL)"), QStringLiteral("零元整"));
+    {
+        Transaction t(dm);
+        EXPECT_EQ(dm.nextKey("Tb_SYS_AREA"), 1);
+        dm.exec("Insert Into Tb_SYS_LOG (RZMS,CZR,RQ,RZBZ1) Values(?,?,?,1)", {"x", "y", "2026-12-11"});
+        t.commit();
+    }
+    EXPECT_EQ(dm.integer("SELECT COUNT(*) FROM Uvw_FY_KH"), 0);
+    EXPECT_EQ(dm.rows("Select BT From Tb_SYS_BB Where (LB=?) And ((Share='是') Or (CZR=?)) "
+                      "Order By XH,Flag,BH,CZR,Share",
+                      {QStringLiteral("住户"), QString()})
+                  .size(),
+              4);
+}
+
+}  // namespace
+}  // namespace wy::test
