@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 
 #include "db/TDm.h"
+#include "registry/HouseOrder.h"
+#include "tests/TestShell.h"
 
 namespace wy::test {
 namespace {
@@ -56,11 +58,30 @@ TEST(PostgreSql, TheShippedSchemaAndTheWindowsStatementsRunOnTheServer) {
     EXPECT_EQ(dm.text("select castMoney(NULL)"), QStringLiteral("零元整"));
     {
         Transaction t(dm);
-        EXPECT_EQ(dm.nextKey("Tb_SYS_AREA"), 1);
+        // The demonstration office may already hold estates.
+        EXPECT_EQ(dm.nextKey("Tb_SYS_AREA"),
+                  dm.integer("SELECT COALESCE(MAX(BH),0) FROM Tb_SYS_AREA") + 1);
         dm.exec("Insert Into Tb_SYS_LOG (RZMS,CZR,RQ,RZBZ1) Values(?,?,?,1)", {"x", "y", "2026-12-11"});
         t.commit();
     }
     EXPECT_EQ(dm.integer("SELECT COUNT(*) FROM Uvw_FY_KH"), 0);
+    EXPECT_EQ(dm.text("Select XQMC From Uvw_SYS_XQLD Where BH=?", {5}), QStringLiteral("金陵花园"));
+    EXPECT_NO_THROW(dm.rows("Select FYBH From Uvw_FYXX Order By " + houseOrder()));
+    {
+        // A record editor's save: keys and numbers bound as integers, a kept column carried over.
+        dm.exec("Update Tb_SYS_XQLD Set LDBZ1='是' Where BH=2");
+        TestShell shell;
+        Context ctx{dm, shell, {}};
+        auto w = createWindow("TFrm_1_XQLD", ctx);
+        w->setParams({{"Mode", "MODIFY"}, {"KeyValue", "2"}});
+        w->beginShow();
+        w->userSet(w->control("Edt_LDMC"), QStringLiteral("2号楼"));
+        w->fire("Btn_Save", Event::Click);
+        EXPECT_TRUE(shell.messages.empty());
+        EXPECT_EQ(dm.text("Select LDMC || ',' || CAST(LDCS AS VARCHAR(9)) || ',' || LDBZ1 From "
+                          "Tb_SYS_XQLD Where BH=2"),
+                  QStringLiteral("2号楼,18,是"));
+    }
     EXPECT_EQ(dm.rows("Select BT From Tb_SYS_BB Where (LB=?) And ((Share='是') Or (CZR=?)) "
                       "Order By XH,Flag,BH,CZR,Share",
                       {QStringLiteral("住户"), QString()})
