@@ -69,6 +69,13 @@ void TFrm_1_AREA::fieldsCleared() {
     setDatesToday();
 }
 
+void TFrm_1_AREA::beforeInsert(qint64 key) {
+    // Another workstation may have taken the proposed serial meanwhile: a code that is still
+    // the proposal follows the key the estate really gets.
+    if (isNewRow() && Edt_XQBH.text().trimmed() == QString::number(currentKey()))
+        Edt_XQBH.setText(QString::number(key));
+}
+
 void TFrm_1_AREA::setDatesToday() {
     for (Control* d : {&Dat_JGRQ, &Dat_ZSRQ, &Dat_RZRQ}) d->setText(ctx().today());
 }

@@ -33,6 +33,7 @@ public:
 protected:
     void fillLookups() override;
     void fieldsCleared() override;
+    void beforeInsert(qint64 key) override;
 
 private:
     void setDatesToday();
