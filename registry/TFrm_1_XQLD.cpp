@@ -30,7 +30,7 @@ TFrm_1_XQLD::TFrm_1_XQLD(Context& ctx)
 
     // The save writes the columns in this order after BH. LDBH and LDXH are copies of BH.
     addField("LDBH", Edt_LDBH).keyCopy = true;
-    addField("XQBH", Cmb_XQMC);
+    addFixedColumn("XQBH", {});  // the key of the estate chosen by name, see fieldValue
     addField("LDXH", Edt_LDXH).keyCopy = true;
     addField("LDMC", Edt_LDMC);
     addField("LDCS", Edt_LDCS, FieldKind::Number);
@@ -44,6 +44,10 @@ TFrm_1_XQLD::TFrm_1_XQLD(Context& ctx)
     // Set by the house wizard; a re-save must not unlock a generated building's layout.
     keepColumn("LDBZ1");
     setNumberField(Edt_LDBH);
+
+    // The estate list shows names but stands for keys, so it is loaded and read here rather
+    // than as a field of its own column.
+    on(Cmb_XQMC, Event::Change, [this] { setDirty(true); });
 
     on(Button1, Event::Click, [this] { Button1Click(); });
 }
@@ -112,7 +116,7 @@ bool TFrm_1_XQLD::validate() {
 }
 
 QVariant TFrm_1_XQLD::fieldValue(const Field& f) const {
-    if (f.control == &Cmb_XQMC) return estateKeys_.value(Cmb_XQMC.itemIndex());
+    if (f.column == "XQBH") return estateKeys_.value(Cmb_XQMC.itemIndex());
     return RecordEditor::fieldValue(f);
 }
 
