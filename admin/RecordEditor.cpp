@@ -1,5 +1,7 @@
 #include "admin/RecordEditor.h"
 
+#include <optional>
+
 #include "db/Lists.h"
 
 namespace wy {
@@ -27,21 +29,26 @@ RecordEditor::RecordEditor(Context& ctx, const QString& className, const QString
 }
 
 bool RecordEditor::setParam(const QString& name, const QVariant& value) {
-    if (name == "Mode") Mode = value.toString();
-    else if (name == "KeyColumn") KeyColumn = value.toString();
-    else if (name == "KeyValue") KeyValue = value.toString();
-    else if (name == "KeyLength") KeyLength = value.toInt();
-    else if (name == "KeyReadOnly") KeyReadOnly = value.toBool();
-    else return Window::setParam(name, value);
+    if (name == "Mode")
+        Mode = value.toString();
+    else if (name == "KeyColumn")
+        KeyColumn = value.toString();
+    else if (name == "KeyValue")
+        KeyValue = value.toString();
+    else if (name == "KeyLength")
+        KeyLength = value.toInt();
+    else if (name == "KeyReadOnly")
+        KeyReadOnly = value.toBool();
+    else
+        return Window::setParam(name, value);
     return true;
 }
 
-RecordEditor::Field& RecordEditor::addField(const QString& column, Control& control, FieldKind kind) {
+RecordEditor::Field& RecordEditor::addField(const QString& column, Control& control,
+                                            FieldKind kind) {
     fields_.push_back({column, &control, kind, {}, false, {}, false});
-    on(control, Event::Change, [this, &control] {
-        if (loading_) return;
-        fieldChanged(control);
-        setDirty(true);
+    on(control, Event::Change, [this] {
+        if (!loading_) setDirty(true);
     });
     return fields_.back();
 }
@@ -91,7 +98,7 @@ bool RecordEditor::ShowRow(qint64 n) {
         if (f.control->kind() == ControlKind::Check)
             f.control->setChecked(v == "1" || v == QStringLiteral("是"));
         else if (f.control->kind() == ControlKind::Combo)
-            f.control->selectText(v);
+            showInList(*f.control, v);
         else
             f.control->setText(v);
     }
@@ -100,6 +107,14 @@ bool RecordEditor::ShowRow(qint64 n) {
     rowShown(r);
     loading_ = false;
     return true;
+}
+
+void RecordEditor::showInList(Control& combo, const QString& value) {
+    // A value the lookup list no longer holds is kept (added to the list), so that saving any
+    // other change of the row does not silently erase it.
+    if (!combo.editable() && !value.isEmpty() && !combo.items().contains(value))
+        combo.addItem(value);
+    combo.selectText(value);
 }
 
 qint64 RecordEditor::keyQuery(const QString& aggregate, const QString& condition) {
@@ -112,7 +127,8 @@ qint64 RecordEditor::keyQuery(const QString& aggregate, const QString& condition
 }
 
 void RecordEditor::Add() {
-    const qint64 key = dm().integer("Select Max(" + KeyColumn + ") As Int_Value From " + table_) + 1;
+    const qint64 key =
+        dm().integer("Select Max(" + KeyColumn + ") As Int_Value From " + table_) + 1;
     loading_ = true;
     for (const Field& f : fields_) {
         if (!f.control) continue;
@@ -134,23 +150,42 @@ void RecordEditor::navigateTo(qint64 key) {
     setDirty(false);
 }
 
-void RecordEditor::First() { navigateTo(keyQuery("Min", {})); }
-void RecordEditor::Last() { navigateTo(keyQuery("Max", {})); }
-void RecordEditor::Front() { navigateTo(keyQuery("Max", KeyColumn + "<?")); }
-void RecordEditor::Back() { navigateTo(keyQuery("Min", KeyColumn + ">?")); }
+void RecordEditor::First() {
+    navigateTo(keyQuery("Min", {}));
+}
+void RecordEditor::Last() {
+    navigateTo(keyQuery("Max", {}));
+}
+void RecordEditor::Front() {
+    navigateTo(keyQuery("Max", KeyColumn + "<?"));
+}
+void RecordEditor::Back() {
+    navigateTo(keyQuery("Min", KeyColumn + ">?"));
+}
 
 bool RecordEditor::validate() {
-    for (const Field& f : fields_) {
-        if (!f.control) continue;
-        const QString v = f.control->value().trimmed();
-        if (f.required && v.isEmpty()) return false;
-        // Text in a number field would be written as 0 and the typed value lost.
-        if (f.kind == FieldKind::Number && !v.isEmpty()) {
-            bool number = false;
-            v.toDouble(&number);
-            if (!number) return false;
-        }
-    }
+    for (const Field& f : fields_)
+        if (f.required && f.control && f.control->value().trimmed().isEmpty()) return false;
+    return true;
+}
+
+namespace {
+// A number field's text as the value written: empty is 0, anything else must be a number.
+std::optional<QVariant> numberValue(const QString& text) {
+    if (text.isEmpty()) return QVariant(0);
+    bool ok = false;
+    const qint64 i = text.toLongLong(&ok);
+    if (ok) return QVariant(i);
+    const double d = text.toDouble(&ok);
+    if (ok) return QVariant(d);
+    return std::nullopt;
+}
+}  // namespace
+
+bool RecordEditor::numbersValid() const {
+    for (const Field& f : fields_)
+        if (f.control && f.kind == FieldKind::Number && !numberValue(f.control->text().trimmed()))
+            return false;
     return true;
 }
 
@@ -159,23 +194,21 @@ QVariant RecordEditor::fieldValue(const Field& f) const {
     if (f.control->kind() == ControlKind::Check) return f.control->checked() ? 1 : 0;
     QString v = f.control->text().trimmed();
     switch (f.kind) {
-        case FieldKind::Number: {
-            bool ok = false;
-            const qint64 n = v.toLongLong(&ok);
-            if (ok) return n;
-            const double d = v.toDouble(&ok);
-            return ok ? QVariant(d) : QVariant(0);
-        }
-        case FieldKind::Date: return v.left(10);
-        case FieldKind::Text: return v;
+        case FieldKind::Number:
+            return numberValue(v).value_or(QVariant(0));
+        case FieldKind::Date:
+            return v.left(10);
+        case FieldKind::Text:
+            return v;
     }
     return v;
 }
 
 void RecordEditor::Save() {
-    if (!Btn_Save.enabled() || !validate()) {
-        message(QStringLiteral("数据可能不完整或违反规则，不能保存，请重新检查！"), QStringLiteral("提示"),
-                Icon::Warning);
+    // Typed text in a number field that is no number is refused here, not written as 0.
+    if (!Btn_Save.enabled() || !numbersValid() || !validate()) {
+        message(QStringLiteral("数据可能不完整或违反规则，不能保存，请重新检查！"),
+                QStringLiteral("提示"), Icon::Warning);
         setDirty(false);
         return;
     }
@@ -207,7 +240,8 @@ void RecordEditor::Save() {
                 marks << "?";
                 values << kept.value(c);
             }
-        dm().exec("Insert Into " + table_ + " (" + columns.join(',') + ") Values(" + marks.join(',') + ")",
+        dm().exec("Insert Into " + table_ + " (" + columns.join(',') + ") Values(" +
+                      marks.join(',') + ")",
                   values);
         afterInsert(key);
         t.commit();

@@ -19,16 +19,17 @@ public:
         QString column;
         Control* control = nullptr;  // nullptr: a column written from a fixed value
         FieldKind kind = FieldKind::Text;
-        QString list;                // lookup list that fills a drop-down
+        QString list;  // lookup list that fills a drop-down
         bool required = false;
-        QVariant fixed;              // value written when there is no control
-        bool keyCopy = false;        // written equal to the key (a copy column such as LDBH)
+        QVariant fixed;  // value written when there is no control
+        bool keyCopy = false;  // written equal to the key (a copy column such as LDBH)
     };
 
-    RecordEditor(Context& ctx, const QString& className, const QString& title, const QString& table);
+    RecordEditor(Context& ctx, const QString& className, const QString& title,
+                 const QString& table);
 
     // Inputs from the opener.
-    QString Mode;                    // "ADD" for a new row, anything else an existing row
+    QString Mode;  // "ADD" for a new row, anything else an existing row
     QString KeyColumn = "BH";
     QString KeyValue;
     int KeyLength = 9;
@@ -71,16 +72,15 @@ protected:
     void setNumberField(Control& c) { numberField_ = &c; }
 
     // Hooks for a member's own rules.
-    // Default: required fields are not empty and number fields hold numbers.
-    virtual bool validate();
-    virtual void fieldChanged(Control& c) {}      // the person changed a field
-    virtual bool confirmSave() { return true; }   // asked before the transaction
-    virtual void beforeInsert(qint64 key) {}      // inside the transaction, after the delete
-    virtual void afterInsert(qint64 key) {}       // inside the transaction, after the insert
-    virtual void rowShown(const Row& row) {}      // after a row was shown
-    virtual void fieldsCleared() {}               // after Add emptied the fields
-    virtual void afterSaved() {}                  // after the commit
-    // Extra condition that limits navigation and Add to the member's rows ("FBXZ<>'户表'").
+    virtual bool validate();                     // default: required fields are not empty
+    virtual bool confirmSave() { return true; }  // asked before the transaction
+    virtual void beforeInsert(qint64 key) {}     // inside the transaction, after the delete
+    virtual void afterInsert(qint64 key) {}      // inside the transaction, after the insert
+    virtual void rowShown(const Row& row) {}     // after a row was shown
+    virtual void fieldsCleared() {}              // after Add emptied the fields
+    virtual void afterSaved() {}                 // after the commit
+    // Extra condition that limits navigation to the member's rows ("FBXZ<>'户表'"); a new key is
+    // still taken over the whole table.
     virtual QString scope() const { return {}; }
     // Fills the drop-downs (default: every field with a lookup list).
     virtual void fillLookups();
@@ -91,6 +91,8 @@ protected:
     void setDirty(bool dirty) { Btn_Save.setEnabled(dirty); }
 
 private:
+    bool numbersValid() const;
+    static void showInList(Control& combo, const QString& value);
     qint64 keyQuery(const QString& aggregate, const QString& condition);
     void navigateTo(qint64 key);
 

@@ -1,6 +1,7 @@
 #include "app/TFrm_Main.h"
 
-#include "db/InitSystem.h"
+#include "app/ModuleAccess.h"
+#include "db/OperationLog.h"
 #include "db/TDm.h"
 
 namespace wy {
@@ -8,7 +9,6 @@ namespace wy {
 WY_REGISTER_WINDOW(TFrm_Main);
 
 namespace {
-const QString kNoRight = QStringLiteral("你无此模块的操作权限(请联系管理员:SYSTEM)");
 const QString kAdminOnly = QStringLiteral("只有系统管理员才有此权限(管理员帐号:SYSTEM)");
 }  // namespace
 
@@ -418,27 +418,7 @@ void TFrm_Main::OpenReport(int flag, const QString& number, const QString& table
 }
 
 void TFrm_Main::CheckModuleAccess(qint64 module) {
-    const bool adminOnly = module == 105 || module == 106 || module == 101 || module == 112;
-    if (adminOnly && !login().isAdministrator()) {
-        message(kAdminOnly);
-        return;
-    }
-    if (login().isAdministrator()) {
-        login().AccessLevel = 4;
-    } else {
-        Row r = dm().first(
-            "Select Mod,AREAID From Tb_SYS_GLY_Trant Where COALESCE(AREAID,0)<=0 AND (GH=?) "
-            "AND (Mod=?)",
-            {login().OperatorNo.trimmed(), QString::number(module)});
-        qint64 v = r.integer(1);
-        if (r.isNull(0) || v == 0) {
-            login().AccessLevel = 0;
-            message(kNoRight);
-            return;
-        }
-        login().AccessLevel = -v;
-    }
-    DispatchModule(module);
+    if (checkModuleAccess(ctx(), module)) DispatchModule(module);
 }
 
 void TFrm_Main::DispatchModule(qint64 module) {
@@ -457,17 +437,7 @@ void TFrm_Main::DispatchModule(qint64 module) {
     }
 }
 
-void TFrm_Main::Initialise() {
-    if (!login().isAdministrator()) {
-        message(QStringLiteral("不是管理员，没有此项权限 管理员帐号:SYSTEM "));
-        return;
-    }
-    if (!askYesNo(QStringLiteral("初始化后现有房源和收费数据将会被清空,并且不可恢复,是否继续?"),
-                  QStringLiteral("提醒"), Icon::Question))
-        return;
-    initSystem(dm());
-    message(QStringLiteral("初始化已经完成,数据已被清除!"));
-}
+void TFrm_Main::Initialise() { runInitialisation(ctx()); }
 
 void TFrm_Main::ExitByMenu() {
     if (!askOkCancel(QStringLiteral("确定要退出系统吗？"), QStringLiteral("提示"), Icon::Warning)) return;
@@ -497,10 +467,7 @@ void TFrm_Main::WriteExitLog() {
     const QString text = QStringLiteral("操作员:") + lc.OperatorName + QStringLiteral(" 登陆时间:") +
                          lc.LoginDate + ' ' + lc.LoginTime + QStringLiteral(",退出时间:") + "\r\n" +
                          today + ' ' + lc.ExitTime + QStringLiteral("。");
-    Transaction t(dm());
-    dm().exec("Insert Into Tb_SYS_LOG (RZMS,CZR,RQ,RZBZ1) Values(?,?,?,1)",
-              {text, lc.OperatorName, today});
-    t.commit();
+    writeLog(ctx(), text, LogKind::Login);
 }
 
 }  // namespace wy

@@ -30,6 +30,7 @@ struct PrintJob {
     double pageWidthMm = 210;
     double pageHeightMm = 297;
     bool landscape = false;
+    double marginMm = 10;  // on every side
     QString fontFamily = "WenQuanYi Micro Hei";
 };
 
@@ -54,7 +55,9 @@ public:
     // Shows the main window and returns when the program is to end.
     virtual void runMain(Window& window) = 0;
 
-    virtual void openUrl(const QString& address) = 0;  // web address or local file
+    // Opens a web address or a local file with the desktop's program for it; false when none
+    // could be started.
+    virtual bool openUrl(const QString& address) = 0;
     virtual void quit() = 0;                           // end the program
     virtual void restart() = 0;                        // start the program again, then end
     virtual QString clipboardText() = 0;

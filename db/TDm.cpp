@@ -189,11 +189,7 @@ void TDm::openSqlite() {
     {
         // Look at the header before handing the file to the engine, so that a file that is not
         // a database is never touched.
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            throw OpenError(OpenError::CannotOpen, QStringLiteral("无法打开数据文件:%1").arg(path));
-        QByteArray head = f.read(16);
-        if (head.size() < 16 || head != QByteArray("SQLite format 3\0", 16))
+        if (!hasDatabaseHeader(path))
             throw OpenError(OpenError::NotDatabase,
                             QStringLiteral("所选文件不是数据库文件:%1").arg(path));
     }
@@ -429,48 +425,6 @@ QStringList TDm::splitStatements(const QString& script) {
 
 void TDm::runScript(const QString& script) {
     for (const auto& s : splitStatements(script)) exec(s);
-}
-
-void TDm::backupTo(const QString& file, const std::function<bool(int, int)>& progress) {
-    if (options_.engine != Engine::SQLite) throw DbError("backup is done by the database server");
-    QVariant h = db_.driver()->handle();
-    sqlite3* src = *static_cast<sqlite3* const*>(h.constData());
-    sqlite3* dst = nullptr;
-    QFile::remove(file);
-    if (sqlite3_open(file.toUtf8().constData(), &dst) != SQLITE_OK) {
-        QString err = dst ? QString::fromUtf8(sqlite3_errmsg(dst)) : QString();
-        sqlite3_close(dst);
-        throw DbError(QStringLiteral("无法写入备份文件:%1 %2").arg(file, err).toStdString());
-    }
-    sqlite3_backup* b = sqlite3_backup_init(dst, "main", src, "main");
-    if (!b) {
-        QString err = QString::fromUtf8(sqlite3_errmsg(dst));
-        sqlite3_close(dst);
-        QFile::remove(file);
-        throw DbError(QStringLiteral("无法写入备份文件:%1 %2").arg(file, err).toStdString());
-    }
-    int rc;
-    bool canceled = false;
-    do {
-        rc = sqlite3_backup_step(b, 256);
-        if (progress) {
-            int total = sqlite3_backup_pagecount(b);
-            if (!progress(total - sqlite3_backup_remaining(b), total)) {
-                canceled = true;
-                break;
-            }
-        }
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) sqlite3_sleep(50);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
-    sqlite3_backup_finish(b);
-    int err = sqlite3_errcode(dst);
-    QString errText = QString::fromUtf8(sqlite3_errmsg(dst));
-    sqlite3_close(dst);
-    if (canceled || (rc != SQLITE_DONE && err != SQLITE_OK)) {
-        QFile::remove(file);
-        if (canceled) throw DbError("backup canceled");
-        throw DbError(QStringLiteral("备份失败:%1").arg(errText).toStdString());
-    }
 }
 
 }  // namespace wy

@@ -6,10 +6,13 @@
 #include <QString>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
 #include "db/Money.h"
+
+struct sqlite3;
 
 namespace wy {
 
@@ -119,8 +122,21 @@ public:
     void runScript(const QString& script);
     static QStringList splitStatements(const QString& script);
 
-    // The database's online copy of the whole data into a new file (SQLite).
-    void backupTo(const QString& file, const std::function<bool(int, int)>& progress = {});
+    // Backup and restore of the embedded database (db/TDmBackup.cpp). `progress` is told the
+    // work done and the total; returning false cancels, which leaves everything as it was and
+    // makes the call return false.
+    using ProgressFn = std::function<bool(int done, int total)>;
+    // The database's online copy of the whole data into one file, written beside it and put in
+    // place only when complete. Throws DbError.
+    bool backupTo(const QString& file, const ProgressFn& progress = {});
+    // Replaces the whole data with a file made by this program. The file is checked (a database,
+    // ours, not from a newer build, not damaged), copied aside and upgraded to this build's
+    // schema before the data is replaced in one transaction, so a refused, failed or cancelled
+    // restore leaves the data exactly as it was. Throws OpenError for a refused file, DbError
+    // when the replacement fails.
+    bool restoreFrom(const QString& file, const ProgressFn& progress = {});
+    // Whether the file starts like an SQLite database.
+    static bool hasDatabaseHeader(const QString& file);
 
 private:
     void openSqlite();
@@ -131,6 +147,7 @@ private:
     void upgrade();
     void registerFunctions();
     QSqlQuery prepared(const QString& sql, const Binds& binds);
+    sqlite3* sqliteHandle();
 
     Options options_;
     QString name_;

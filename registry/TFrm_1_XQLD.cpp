@@ -48,6 +48,8 @@ TFrm_1_XQLD::TFrm_1_XQLD(Context& ctx)
     // The estate list shows names but stands for keys, so it is loaded and read here rather
     // than as a field of its own column.
     on(Cmb_XQMC, Event::Change, [this] { setDirty(true); });
+    on(Edt_LDCS, Event::Change, [this] { keepDigits(Edt_LDCS); });
+    on(Edt_LDDYS, Event::Change, [this] { keepDigits(Edt_LDDYS); });
 
     on(Button1, Event::Click, [this] { Button1Click(); });
 }
@@ -100,13 +102,13 @@ void TFrm_1_XQLD::lockLayout(bool generated) {
     for (Control* c : {&Cmb_XQMC, &Edt_LDCS, &Edt_LDDYS}) c->setEnabled(!generated);
 }
 
-void TFrm_1_XQLD::fieldChanged(Control& c) {
+void TFrm_1_XQLD::keepDigits(Control& c) {
     // Floors and entrances take digits only; any other key is swallowed.
-    if (&c != &Edt_LDCS && &c != &Edt_LDDYS) return;
     QString digits;
     for (QChar ch : c.text())
         if (ch >= '0' && ch <= '9') digits += ch;
     if (digits != c.text()) c.setText(digits);
+    setDirty(true);
 }
 
 bool TFrm_1_XQLD::validate() {

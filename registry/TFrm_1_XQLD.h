@@ -32,12 +32,12 @@ protected:
     void fillLookups() override;
     void fieldsCleared() override;
     void rowShown(const Row& row) override;
-    void fieldChanged(Control& c) override;
     bool validate() override;
     QVariant fieldValue(const Field& f) const override;
     void afterSaved() override;
 
 private:
+    void keepDigits(Control& c);
     void fillCategories();
     void setDatesToday();
     void lockLayout(bool generated);

@@ -10,7 +10,7 @@ PACKAGES=(
   qt6-charts-dev libsqlite3-dev libxlsxwriter-dev libgl-dev
   googletest libgtest-dev
   fonts-noto-cjk fonts-wqy-microhei
-  xvfb xauth poppler-utils clang-format qt6-translations-l10n
+  xvfb xauth poppler-utils unzip clang-format qt6-translations-l10n
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

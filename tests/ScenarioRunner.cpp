@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include "app/StartUp.h"
@@ -211,8 +212,9 @@ private:
     void step() {
         const auto& [lineNo, text] = scenario_.lines[next_++];
         line_ = lineNo;
-        const QStringList t = tokenize(text, lineNo);
+        QStringList t = tokenize(text, lineNo);
         if (t.isEmpty()) return;
+        t.replaceInStrings("$TMP", files_.path());
         const QString cmd = t[0];
         if (cmd == "database") {
             need(t, 2);
@@ -301,6 +303,14 @@ private:
             } else {
                 shell_.answers.push_back(t[1]);
             }
+        } else if (cmd == "file") {
+            need(t, 3);
+            QFile f(t[1]);
+            if (!f.open(QIODevice::WriteOnly) || f.write(t[2].toUtf8()) < 0)
+                fail("cannot write " + t[1]);
+        } else if (cmd == "truncate") {
+            need(t, 3);
+            if (!QFile::resize(t[1], t[2].toLongLong())) fail("cannot truncate " + t[1]);
         } else if (cmd == "expect") {
             expect(t);
         } else {
@@ -313,6 +323,7 @@ private:
     int line_ = 0;
     bool demo_ = false;
     QDateTime clock_ = QDateTime(QDate(2026, 12, 11), QTime(9, 30, 0));
+    QTemporaryDir files_;  // "$TMP" in a step
     TestShell shell_;
     std::unique_ptr<TestDb> db_;
     std::unique_ptr<Context> ctx_;

@@ -23,6 +23,8 @@
 //                                            cell.C.R rowchecked.R colwidth.C hint tag focus
 //   expect sql "SELECT ..." "a,b|c,d"        cells joined by "," and rows by "|"
 //   expect url "..." | expect restarted | expect quit
+//   file "$TMP/x.bak" "text"                 write a file ("$TMP" is the scenario's own folder)
+//   truncate "$TMP/x.bak" 4096               cut a file to that many bytes
 #include <QString>
 #include <QStringList>
 #include <vector>

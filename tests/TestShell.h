@@ -34,6 +34,7 @@ public:
     std::deque<QString> answers;  // "yes", "no", "ok", "cancel", "text:…", "file:…"
     std::vector<Window*> stack;   // open windows, top last
     QStringList urls;
+    bool desktopOpens = true;  // false: the desktop has no program for what is opened
     bool quitCalled = false;
     bool restartCalled = false;
     QString clipboard;
@@ -49,7 +50,10 @@ public:
                          const QString& defaultSuffix) override;
     int showModal(Window& window) override;
     void runMain(Window& window) override;
-    void openUrl(const QString& address) override { urls << address; }
+    bool openUrl(const QString& address) override {
+        urls << address;
+        return desktopOpens;
+    }
     void quit() override { quitCalled = true; }
     void restart() override {
         restartCalled = true;

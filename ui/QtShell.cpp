@@ -10,18 +10,16 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QStandardPaths>
-#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 #include <cstdlib>
 
 #include "ui/Binder.h"
+#include "ui/PrintPreview.h"
 #include "ui/ViewRegistry.h"
 #include "ui/Widgets.h"
 
@@ -173,7 +171,7 @@ void QtShell::runMain(Window& window) {
     loop.exec();
 }
 
-void QtShell::openUrl(const QString& address) {
+bool QtShell::openUrl(const QString& address) {
     QUrl url(address);
     if (url.isRelative()) {
         // A document shipped with the program: copy it out of the program once, then open it.
@@ -185,7 +183,7 @@ void QtShell::openUrl(const QString& address) {
         QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         url = QUrl::fromLocalFile(file);
     }
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void QtShell::quit() {}
@@ -204,20 +202,9 @@ std::unique_ptr<Progress> QtShell::progress(const QString& title, int maximum) {
 
 void QtShell::printPreview(const PrintJob& job) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(job.title);
-    printer.setPageSize(QPageSize(QSizeF(job.pageWidthMm, job.pageHeightMm), QPageSize::Millimeter));
-    printer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
-    preview.setWindowTitle(job.title);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&job](QPrinter* p) {
-        QTextDocument doc;
-        doc.setDefaultFont(QFont(job.fontFamily));
-        doc.setHtml(job.html);
-        doc.setPageSize(p->pageRect(QPrinter::Point).size());
-        doc.print(p);
-    });
-    preview.setWindowState(Qt::WindowMaximized);
-    preview.exec();
+    auto preview = makePrintPreview(job, printer, QApplication::activeWindow());
+    preview->setWindowState(Qt::WindowMaximized);
+    preview->exec();
 }
 
 }  // namespace wy::ui

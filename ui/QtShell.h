@@ -51,7 +51,7 @@ public:
                          const QString& defaultSuffix) override;
     int showModal(Window& window) override;
     void runMain(Window& window) override;
-    void openUrl(const QString& address) override;
+    bool openUrl(const QString& address) override;
     void quit() override;
     void restart() override;
     QString clipboardText() override;

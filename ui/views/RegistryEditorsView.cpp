@@ -1,10 +1,12 @@
 // The estate and building editors: the record card with labels beside the fields, the notes of
 // an estate as memos, the hidden columns out of sight, navigation and actions along the bottom.
+#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 
 #include "ui/ViewRegistry.h"
 #include "ui/Widgets.h"
+#include "ui/views/RecordEditorView.h"
 
 namespace wy::ui {
 namespace {
@@ -32,14 +34,16 @@ QWidget* editorTitle(Window& w) {
     return l;
 }
 
-// Navigation on the left, Add/Save/Close on the right.
-QHBoxLayout* editorButtons(Window& w) {
-    auto* row = new QHBoxLayout;
-    for (const char* n : {"Btn_First", "Btn_Front", "Btn_Back", "Btn_Last"})
-        row->addWidget(widget(w, n));
-    row->addStretch(1);
-    for (const char* n : {"Btn_ADD", "Btn_Save", "Btn_Close"}) row->addWidget(widget(w, n));
-    return row;
+// The bottom of every record editor: a line, the step buttons, then 添加/保存/关闭.
+void addEditorButtons(Window& w, QVBoxLayout* v) {
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    v->addWidget(line);
+    auto* steps = buttonRow(w, {"Btn_First", "Btn_Front", "Btn_Back", "Btn_Last"});
+    steps->addStretch(1);
+    v->addLayout(steps);
+    v->addLayout(buttonRow(w, {"Btn_ADD", "Btn_Save", "Btn_Close"}));
 }
 
 void buildEstate(Window& w, QWidget* host) {
@@ -76,27 +80,14 @@ void buildEstate(Window& w, QWidget* host) {
     v->addSpacing(6);
     v->addLayout(notes, 1);
     addHidden(w, v, {"Dat_JGRQ", "Dat_ZSRQ", "Dat_RZRQ"});
-    v->addLayout(editorButtons(w));
+    addEditorButtons(w, v);
     host->setMinimumWidth(880);
 }
 
 void buildBuilding(Window& w, QWidget* host) {
-    auto* v = new QVBoxLayout(host);
-    v->addWidget(editorTitle(w));
-    auto* form = new QGridLayout;
-    int row = 0;
-    for (const char* n : {"Cmb_XQMC", "Edt_LDMC", "Edt_LDCS", "Edt_LDDYS", "Cmb_FYLB"}) {
-        form->addWidget(fieldLabel(w, n), row, 0);
-        form->addWidget(widget(w, n), row, 1);
-        ++row;
-    }
-    form->addWidget(widget(w, "Button1"), row - 1, 2);
-    form->setColumnStretch(1, 1);
-    v->addLayout(form);
-    v->addSpacing(10);
-    addHidden(w, v, {"Edt_LDBH", "Edt_LDXH", "Edt_ZHS", "Dat_JGRQ", "Dat_RZRQ"});
-    v->addLayout(editorButtons(w));
-    host->setMinimumWidth(480);
+    buildRecordEditorView(w, host, {"Cmb_XQMC", "Edt_LDMC", "Edt_LDCS", "Edt_LDDYS", "Cmb_FYLB"},
+                          {"Button1"}, {"Edt_LDBH", "Edt_LDXH", "Edt_ZHS", "Dat_JGRQ", "Dat_RZRQ"});
+    host->setMinimumWidth(420);
 }
 
 WY_REGISTER_VIEW(TFrm_1_AREA, buildEstate);
