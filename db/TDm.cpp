@@ -424,6 +424,17 @@ QStringList TDm::splitStatements(const QString& script) {
 }
 
 void TDm::runScript(const QString& script) {
+    if (options_.engine == Engine::SQLite) {
+        // The engine runs the whole script in one call: far quicker than a statement at a time,
+        // which matters for the first start.
+        char* error = nullptr;
+        if (sqlite3_exec(sqliteHandle(), script.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+            const std::string text = error ? error : "script failed";
+            sqlite3_free(error);
+            throw DbError(text);
+        }
+        return;
+    }
     for (const auto& s : splitStatements(script)) exec(s);
 }
 

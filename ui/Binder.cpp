@@ -167,8 +167,10 @@ void Binder::bind(Control& c, QObject* target) {
                     [fire](int row, int col) { fire(Event::Change, {row, col}); });
             connect(model, &ControlModel::rowChecked, this, [fire](int row) { fire(Event::Check, {row, -1}); });
             connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                    [this, &c, model, fire](const QModelIndex& cur) {
-                        if (syncing_ || !cur.isValid()) return;
+                    [this, &c, view, model, fire](const QModelIndex& cur) {
+                        // Focus alone makes a row current without selecting it: only a row
+                        // the person selected counts as clicked.
+                        if (syncing_ || !cur.isValid() || !view->selectionModel()->isSelected(cur)) return;
                         int row = cur.row() + model->firstRow();
                         c.setCurrent(row, cur.column());
                         fire(Event::Select, {row, cur.column()});
