@@ -35,6 +35,8 @@ TFrm_1_XQLD::TFrm_1_XQLD(Context& ctx)
     addField("LDMC", Edt_LDMC);
     addField("LDCS", Edt_LDCS, FieldKind::Number);
     addField("LDDYS", Edt_LDDYS, FieldKind::Number);
+    // Loaded with the row, so a re-save keeps the days the building was entered with; the
+    // house wizard copies RZRQ into every generated house.
     addField("JGRQ", Dat_JGRQ, FieldKind::Date);
     addField("RZRQ", Dat_RZRQ, FieldKind::Date);
     addField("ZHS", Edt_ZHS, FieldKind::Number);
