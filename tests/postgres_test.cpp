@@ -13,7 +13,9 @@
 namespace wy::test {
 namespace {
 
-QString serverConnection() { return qEnvironmentVariable("WY_TEST_PG"); }
+QString serverConnection() {
+    return qEnvironmentVariable("WY_TEST_PG");
+}
 
 // Drops and makes the database `name` on the server, then returns its connection text.
 QString freshDatabase(const QString& name) {
@@ -22,11 +24,16 @@ QString freshDatabase(const QString& name) {
         QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "pgadmin");
         for (const QString& part : admin.split(' ', Qt::SkipEmptyParts)) {
             QString k = part.section('=', 0, 0), v = part.section('=', 1);
-            if (k == "host") db.setHostName(v);
-            else if (k == "port") db.setPort(v.toInt());
-            else if (k == "user") db.setUserName(v);
-            else if (k == "password") db.setPassword(v);
-            else if (k == "dbname") db.setDatabaseName(v);
+            if (k == "host")
+                db.setHostName(v);
+            else if (k == "port")
+                db.setPort(v.toInt());
+            else if (k == "user")
+                db.setUserName(v);
+            else if (k == "password")
+                db.setPassword(v);
+            else if (k == "dbname")
+                db.setDatabaseName(v);
         }
         if (!db.open()) return {};
         QSqlQuery q(db);
@@ -61,7 +68,8 @@ TEST(PostgreSql, TheShippedSchemaAndTheWindowsStatementsRunOnTheServer) {
         // The demonstration office may already hold estates.
         EXPECT_EQ(dm.nextKey("Tb_SYS_AREA"),
                   dm.integer("SELECT COALESCE(MAX(BH),0) FROM Tb_SYS_AREA") + 1);
-        dm.exec("Insert Into Tb_SYS_LOG (RZMS,CZR,RQ,RZBZ1) Values(?,?,?,1)", {"x", "y", "2026-12-11"});
+        dm.exec("Insert Into Tb_SYS_LOG (RZMS,CZR,RQ,RZBZ1) Values(?,?,?,1)",
+                {"x", "y", "2026-12-11"});
         t.commit();
     }
     EXPECT_EQ(dm.integer("SELECT COUNT(*) FROM Uvw_FY_KH"), 0);

@@ -34,11 +34,13 @@ TEST(Views, EveryControlOfEveryWindowHasAFittingWidget) {
         ui::buildView(*w, host.get());
         for (Control* c : w->controls()) {
             QObject* bound = ui::findBound(host.get(), c->name());
-            EXPECT_TRUE(bound) << name.toStdString() << ": no widget for " << c->name().toStdString();
+            EXPECT_TRUE(bound) << name.toStdString() << ": no widget for "
+                               << c->name().toStdString();
             if (bound) {
                 EXPECT_TRUE(ui::widgetFits(c->kind(), bound))
                     << name.toStdString() << ": " << c->name().toStdString() << " is a "
-                    << bound->metaObject()->className() << ", not a " << controlKindName(c->kind()).toStdString();
+                    << bound->metaObject()->className() << ", not a "
+                    << controlKindName(c->kind()).toStdString();
             }
         }
     }
