@@ -46,7 +46,7 @@ bool RecordEditor::setParam(const QString& name, const QVariant& value) {
 
 RecordEditor::Field& RecordEditor::addField(const QString& column, Control& control,
                                             FieldKind kind) {
-    fields_.push_back({column, &control, kind, {}, false, {}});
+    fields_.push_back({column, &control, kind, {}, false, {}, false});
     on(control, Event::Change, [this] {
         if (!loading_) setDirty(true);
     });
@@ -54,7 +54,7 @@ RecordEditor::Field& RecordEditor::addField(const QString& column, Control& cont
 }
 
 void RecordEditor::addFixedColumn(const QString& column, const QVariant& value) {
-    fields_.push_back({column, nullptr, FieldKind::Text, {}, false, value});
+    fields_.push_back({column, nullptr, FieldKind::Text, {}, false, value, false});
 }
 
 RecordEditor::Field& RecordEditor::requireField(Control& control) {
@@ -218,7 +218,12 @@ void RecordEditor::Save() {
         // A new row takes its key under the write lock, so that two workstations adding at the
         // same moment never write the same key.
         qint64 key = newRow_ ? dm().nextKey(table_, KeyColumn) : currentKey_;
-        beforeReplace(key);
+        // Columns that other windows set survive the delete-and-insert.
+        Row kept;
+        if (!keptColumns_.isEmpty())
+            kept = dm().first("Select " + KeyColumn + "," + keptColumns_.join(',') + " From " +
+                                  table_ + " Where " + KeyColumn + "=?",
+                              {key});
         dm().exec("Delete From " + table_ + " Where " + KeyColumn + "=?", {key});
         beforeInsert(key);
         QStringList columns{KeyColumn}, marks{"?"};
@@ -227,8 +232,14 @@ void RecordEditor::Save() {
             if (f.column.compare(KeyColumn, Qt::CaseInsensitive) == 0) continue;
             columns << f.column;
             marks << "?";
-            values << fieldValue(f);
+            values << (f.keyCopy ? QVariant(key) : fieldValue(f));
         }
+        if (!kept.isNull(0))
+            for (const QString& c : keptColumns_) {
+                columns << c;
+                marks << "?";
+                values << kept.value(c);
+            }
         dm().exec("Insert Into " + table_ + " (" + columns.join(',') + ") Values(" +
                       marks.join(',') + ")",
                   values);

@@ -22,6 +22,7 @@ public:
         QString list;  // lookup list that fills a drop-down
         bool required = false;
         QVariant fixed;  // value written when there is no control
+        bool keyCopy = false;  // written equal to the key (a copy column such as LDBH)
     };
 
     RecordEditor(Context& ctx, const QString& className, const QString& title,
@@ -64,13 +65,15 @@ protected:
     // A column the save writes from a fixed value (a mark such as BJ=2).
     void addFixedColumn(const QString& column, const QVariant& value);
     Field& requireField(Control& control);
+    // A column the save carries over from the row it replaces (a mark that another window
+    // sets, such as LDBZ1); a new row gets the column's default.
+    void keepColumn(const QString& column) { keptColumns_ << column; }
     // The field that takes the key length and read-only flag from the opener.
     void setNumberField(Control& c) { numberField_ = &c; }
 
     // Hooks for a member's own rules.
     virtual bool validate();                     // default: required fields are not empty
     virtual bool confirmSave() { return true; }  // asked before the transaction
-    virtual void beforeReplace(qint64 key) {}    // inside the transaction, before the delete
     virtual void beforeInsert(qint64 key) {}     // inside the transaction, after the delete
     virtual void afterInsert(qint64 key) {}      // inside the transaction, after the insert
     virtual void rowShown(const Row& row) {}     // after a row was shown
@@ -82,7 +85,7 @@ protected:
     // Fills the drop-downs (default: every field with a lookup list).
     virtual void fillLookups();
     // The value of a field as it is written.
-    QVariant fieldValue(const Field& f) const;
+    virtual QVariant fieldValue(const Field& f) const;
 
     bool isNewRow() const { return newRow_; }
     void setDirty(bool dirty) { Btn_Save.setEnabled(dirty); }
@@ -95,6 +98,7 @@ private:
 
     QString table_;
     std::vector<Field> fields_;
+    QStringList keptColumns_;
     Control* numberField_ = nullptr;
     qint64 currentKey_ = 0;
     bool newRow_ = false;

@@ -71,11 +71,12 @@ std::map<int, ListConfig> makeConfigs() {
                             "入住日期", "教育环境", "购物环境", "车位设施", "康乐设施", "交通环境",
                             "物业管理", "进度记录", "小区特色", "相关文件", ""};
     c.keyPos = 17;
-    // An estate that still has houses is kept.
+    // An estate that still has houses is kept, and so is one with buildings: they would be left
+    // without an estate.
     c.deleteSql = QStringLiteral(
         "Delete From Tb_SYS_AREA WHERE (not exists(select xqbh from tb_fyxx where xqbh=?)) and "
-        "BH=?");
-    c.keptText = QStringLiteral("该小区下还有房源,不能删除！");
+        "(not exists(select BH from Tb_SYS_XQLD where XQBH=?)) and BH=?");
+    c.keptText = QStringLiteral("该小区下还有楼栋或房源,不能删除！");
     c.addEditor = c.modifyEditor = "TFrm_1_AREA";
     add(c);
 

@@ -34,7 +34,8 @@ TFrmChangePwd::TFrmChangePwd(Context& ctx)
 }
 
 QString TFrmChangePwd::storedPassword() {
-    return dm().first("Select YHXM,YHMM From Tb_SYS_GLY Where YHBH=?", {LbeGh.text().trimmed()})
+    return dm()
+        .first("Select YHXM,YHMM From Tb_SYS_GLY Where YHBH=?", {LbeGh.text().trimmed()})
         .text("YHMM");
 }
 
@@ -58,7 +59,8 @@ void TFrmChangePwd::LbeOldPwdEnter() {
 void TFrmChangePwd::BtnSureClick() {
     if (!LbeNewPwd.enabled()) return;
     if (LbeNewPwd.text().trimmed() != LbeRepeat.text().trimmed()) {
-        message(QStringLiteral("两次输入的密码不一样,请重新输入！"), QStringLiteral("提示"), Icon::Warning);
+        message(QStringLiteral("两次输入的密码不一样,请重新输入！"), QStringLiteral("提示"),
+                Icon::Warning);
         setFocus(LbeNewPwd);
         return;
     }

@@ -59,7 +59,8 @@ void TFrm_Login::Btn_OKClick() {
 }
 
 void TFrm_Login::Btn_CancelClick() {
-    if (askOkCancel(QStringLiteral("确定要退出系统吗？"), QStringLiteral("退出提示"), Icon::Warning))
+    if (askOkCancel(QStringLiteral("确定要退出系统吗？"), QStringLiteral("退出提示"),
+                    Icon::Warning))
         Close(mrCancel);
 }
 

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     QElapsedTimer t;
     t.start();
     auto made = wy::bench::makeLargeRegister(dm);
-    std::printf("large register: %d estates, %d buildings, %d houses with owners in %.1f s\n", made.estates,
-                made.buildings, made.houses, t.elapsed() / 1000.0);
+    std::printf("large register: %d estates, %d buildings, %d houses with owners in %.1f s\n",
+                made.estates, made.buildings, made.houses, t.elapsed() / 1000.0);
     return 0;
 }

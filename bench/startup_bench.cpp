@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
     }
     std::printf("runs: %d (platform %s)\n", runs, qgetenv("QT_QPA_PLATFORM").constData());
     std::printf("bare Qt window:                      median %7.1f ms\n", median(bareMs));
-    std::printf("start to login, existing data file:  median %7.1f ms  ratio %.2f\n", median(startMs),
-                median(startRatio));
-    std::printf("start to login, first start (create): median %7.1f ms  ratio %.2f\n", median(firstMs),
-                median(firstRatio));
+    std::printf("start to login, existing data file:  median %7.1f ms  ratio %.2f\n",
+                median(startMs), median(startRatio));
+    std::printf("start to login, first start (create): median %7.1f ms  ratio %.2f\n",
+                median(firstMs), median(firstRatio));
     return 0;
 }

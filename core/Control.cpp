@@ -4,20 +4,34 @@ namespace wy {
 
 QString controlKindName(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Button: return "Button";
-        case ControlKind::Edit: return "Edit";
-        case ControlKind::Memo: return "Memo";
-        case ControlKind::Combo: return "Combo";
-        case ControlKind::Check: return "Check";
-        case ControlKind::Radio: return "Radio";
-        case ControlKind::Label: return "Label";
-        case ControlKind::Grid: return "Grid";
-        case ControlKind::ListView: return "ListView";
-        case ControlKind::Tree: return "Tree";
-        case ControlKind::Pages: return "Pages";
-        case ControlKind::Status: return "Status";
-        case ControlKind::Date: return "Date";
-        case ControlKind::MenuItem: return "MenuItem";
+        case ControlKind::Button:
+            return "Button";
+        case ControlKind::Edit:
+            return "Edit";
+        case ControlKind::Memo:
+            return "Memo";
+        case ControlKind::Combo:
+            return "Combo";
+        case ControlKind::Check:
+            return "Check";
+        case ControlKind::Radio:
+            return "Radio";
+        case ControlKind::Label:
+            return "Label";
+        case ControlKind::Grid:
+            return "Grid";
+        case ControlKind::ListView:
+            return "ListView";
+        case ControlKind::Tree:
+            return "Tree";
+        case ControlKind::Pages:
+            return "Pages";
+        case ControlKind::Status:
+            return "Status";
+        case ControlKind::Date:
+            return "Date";
+        case ControlKind::MenuItem:
+            return "MenuItem";
     }
     return {};
 }
@@ -40,24 +54,50 @@ void Control::endUpdate() {
     }
 }
 
-#define WY_SET(member, value) \
-    if (member == value) return;  \
-    member = value;               \
+#define WY_SET(member, value)    \
+    if (member == value) return; \
+    member = value;              \
     touch()
 
-void Control::setCaption(const QString& c) { WY_SET(caption_, c); }
-void Control::setEnabled(bool e) { WY_SET(enabled_, e); }
-void Control::setVisible(bool v) { WY_SET(visible_, v); }
-void Control::setReadOnly(bool r) { WY_SET(readOnly_, r); }
-void Control::setHint(const QString& h) { WY_SET(hint_, h); }
-void Control::setMaxLength(int n) { WY_SET(maxLength_, n); }
-void Control::setUpperCase(bool u) { WY_SET(upperCase_, u); }
-void Control::setPassword(bool p) { WY_SET(password_, p); }
-void Control::setChecked(bool c) { WY_SET(checked_, c); }
-void Control::setEditable(bool e) { WY_SET(editable_, e); }
-void Control::setCheckBoxes(bool c) { WY_SET(checkBoxes_, c); }
-void Control::setEditableCells(bool e) { WY_SET(editableCells_, e); }
-void Control::setExpanded(bool e) { WY_SET(expanded_, e); }
+void Control::setCaption(const QString& c) {
+    WY_SET(caption_, c);
+}
+void Control::setEnabled(bool e) {
+    WY_SET(enabled_, e);
+}
+void Control::setVisible(bool v) {
+    WY_SET(visible_, v);
+}
+void Control::setReadOnly(bool r) {
+    WY_SET(readOnly_, r);
+}
+void Control::setHint(const QString& h) {
+    WY_SET(hint_, h);
+}
+void Control::setMaxLength(int n) {
+    WY_SET(maxLength_, n);
+}
+void Control::setUpperCase(bool u) {
+    WY_SET(upperCase_, u);
+}
+void Control::setPassword(bool p) {
+    WY_SET(password_, p);
+}
+void Control::setChecked(bool c) {
+    WY_SET(checked_, c);
+}
+void Control::setEditable(bool e) {
+    WY_SET(editable_, e);
+}
+void Control::setCheckBoxes(bool c) {
+    WY_SET(checkBoxes_, c);
+}
+void Control::setEditableCells(bool e) {
+    WY_SET(editableCells_, e);
+}
+void Control::setExpanded(bool e) {
+    WY_SET(expanded_, e);
+}
 
 void Control::setText(const QString& t) {
     QString v = t;
@@ -150,8 +190,12 @@ void Control::setColCount(int n) {
     touch();
 }
 
-void Control::setFixedRows(int n) { WY_SET(fixedRows_, n); }
-void Control::setFixedCols(int n) { WY_SET(fixedCols_, n); }
+void Control::setFixedRows(int n) {
+    WY_SET(fixedRows_, n);
+}
+void Control::setFixedCols(int n) {
+    WY_SET(fixedCols_, n);
+}
 
 QString Control::cell(int col, int row) const {
     if (row < 0 || row >= cells_.size() || col < 0 || col >= cells_[row].size()) return {};
@@ -231,23 +275,33 @@ void Control::setValue(const QString& v) {
         case ControlKind::Radio:
             setChecked(v == "1" || v.compare("true", Qt::CaseInsensitive) == 0);
             break;
-        case ControlKind::Combo: selectText(v); break;
+        case ControlKind::Combo:
+            selectText(v);
+            break;
         case ControlKind::Pages:
-        case ControlKind::Tree: setItemIndex(v.toInt()); break;
-        default: setText(v); break;
+        case ControlKind::Tree:
+            setItemIndex(v.toInt());
+            break;
+        default:
+            setText(v);
+            break;
     }
 }
 
 QString Control::value() const {
     switch (kind_) {
         case ControlKind::Check:
-        case ControlKind::Radio: return checked_ ? "true" : "false";
+        case ControlKind::Radio:
+            return checked_ ? "true" : "false";
         case ControlKind::Pages:
-        case ControlKind::Tree: return QString::number(itemIndex_);
+        case ControlKind::Tree:
+            return QString::number(itemIndex_);
         case ControlKind::Button:
         case ControlKind::Label:
-        case ControlKind::MenuItem: return caption_;
-        default: return text_;
+        case ControlKind::MenuItem:
+            return caption_;
+        default:
+            return text_;
     }
 }
 

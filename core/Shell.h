@@ -40,8 +40,7 @@ public:
 
     virtual void message(const QString& text, const QString& caption = QStringLiteral("提示"),
                          Icon icon = Icon::Info) = 0;
-    virtual Answer ask(const QString& text, const QString& caption, Icon icon,
-                       Buttons buttons) = 0;
+    virtual Answer ask(const QString& text, const QString& caption, Icon icon, Buttons buttons) = 0;
     // Returns nothing when the person cancels.
     virtual std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                             const QString& defaultValue) = 0;
@@ -58,8 +57,8 @@ public:
     // Opens a web address or a local file with the desktop's program for it; false when none
     // could be started.
     virtual bool openUrl(const QString& address) = 0;
-    virtual void quit() = 0;                           // end the program
-    virtual void restart() = 0;                        // start the program again, then end
+    virtual void quit() = 0;     // end the program
+    virtual void restart() = 0;  // start the program again, then end
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString& text) = 0;
     virtual std::unique_ptr<Progress> progress(const QString& title, int maximum) = 0;

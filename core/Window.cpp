@@ -8,13 +8,20 @@ namespace wy {
 
 QString eventName(Event e) {
     switch (e) {
-        case Event::Click: return "Click";
-        case Event::DblClick: return "DblClick";
-        case Event::Enter: return "Enter";
-        case Event::Change: return "Change";
-        case Event::HeaderClick: return "HeaderClick";
-        case Event::Select: return "Select";
-        case Event::Check: return "Check";
+        case Event::Click:
+            return "Click";
+        case Event::DblClick:
+            return "DblClick";
+        case Event::Enter:
+            return "Enter";
+        case Event::Change:
+            return "Change";
+        case Event::HeaderClick:
+            return "HeaderClick";
+        case Event::Select:
+            return "Select";
+        case Event::Check:
+            return "Check";
     }
     return {};
 }
@@ -30,7 +37,9 @@ void Window::setCaption(const QString& c) {
     Q_EMIT captionChanged();
 }
 
-TDm& Window::dm() const { return ctx_.dm; }
+TDm& Window::dm() const {
+    return ctx_.dm;
+}
 
 bool Window::setParam(const QString& name, const QVariant& value) {
     if (name == QLatin1String("Tag")) {
@@ -202,7 +211,9 @@ std::unique_ptr<Window> createWindow(const QString& className, Context& ctx) {
     return it->second(ctx);
 }
 
-bool isWindowRegistered(const QString& className) { return registry().count(className) > 0; }
+bool isWindowRegistered(const QString& className) {
+    return registry().count(className) > 0;
+}
 
 QStringList registeredWindows() {
     QStringList names;

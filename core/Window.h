@@ -41,7 +41,7 @@ struct WindowStyle {
     bool stayOnTop = false;
     bool fixedSize = false;
     bool mainWindow = false;  // shown as the program's main window (menu, tool bar, status bar)
-    int width = 0;  // preferred size in pixels; 0 lets the view decide
+    int width = 0;            // preferred size in pixels; 0 lets the view decide
     int height = 0;
 };
 
@@ -80,7 +80,7 @@ public:
     void userSet(Control& c, const QString& value);
 
     // Life of the window.
-    void beginShow();                 // called by the shell: resets the result, runs FormShow
+    void beginShow();                   // called by the shell: resets the result, runs FormShow
     bool Close(int result = mrCancel);  // asks FormCloseQuery; true when the window closed
     bool isClosed() const { return closed_; }
     int modalResult() const { return modalResult_; }
@@ -152,8 +152,9 @@ QStringList registeredWindows();
 template <typename T>
 struct WindowRegistration {
     explicit WindowRegistration(const char* name) {
-        registerWindow(QString::fromLatin1(name),
-                       [](Context& c) -> std::unique_ptr<Window> { return std::make_unique<T>(c); });
+        registerWindow(QString::fromLatin1(name), [](Context& c) -> std::unique_ptr<Window> {
+            return std::make_unique<T>(c);
+        });
     }
 };
 

@@ -13,7 +13,9 @@ qint64 roundDiv(qint64 v, qint64 d) {  // half away from zero
 }
 }  // namespace
 
-Money Money::fromDouble(double yuan) { return Money(qint64(std::llround(yuan * kScale))); }
+Money Money::fromDouble(double yuan) {
+    return Money(qint64(std::llround(yuan * kScale)));
+}
 
 std::optional<Money> Money::parse(const QString& text) {
     static const QRegularExpression re(QStringLiteral("^\\s*([+-]?)(\\d*)(?:\\.(\\d*))?\\s*$"));
@@ -37,8 +39,10 @@ Money Money::fromVariant(const QVariant& v) {
         case QMetaType::Int:
         case QMetaType::LongLong:
         case QMetaType::UInt:
-        case QMetaType::ULongLong: return Money(v.toLongLong() * kScale);
-        case QMetaType::Double: return fromDouble(v.toDouble());
+        case QMetaType::ULongLong:
+            return Money(v.toLongLong() * kScale);
+        case QMetaType::Double:
+            return fromDouble(v.toDouble());
         default: {
             auto p = parse(v.toString());
             return p ? *p : Money();
@@ -46,7 +50,9 @@ Money Money::fromVariant(const QVariant& v) {
     }
 }
 
-Money Money::roundedToFen() const { return Money(roundDiv(v_, 100) * 100); }
+Money Money::roundedToFen() const {
+    return Money(roundDiv(v_, 100) * 100);
+}
 
 QString Money::toString() const {
     qint64 fen = roundDiv(v_, 100);

@@ -34,8 +34,14 @@ public:
     Money operator+(Money o) const { return Money(v_ + o.v_); }
     Money operator-(Money o) const { return Money(v_ - o.v_); }
     Money operator-() const { return Money(-v_); }
-    Money& operator+=(Money o) { v_ += o.v_; return *this; }
-    Money& operator-=(Money o) { v_ -= o.v_; return *this; }
+    Money& operator+=(Money o) {
+        v_ += o.v_;
+        return *this;
+    }
+    Money& operator-=(Money o) {
+        v_ -= o.v_;
+        return *this;
+    }
     auto operator<=>(const Money&) const = default;
 
 private:

@@ -10,12 +10,15 @@ namespace {
 
 Money moneyArg(sqlite3_value* v) {
     switch (sqlite3_value_type(v)) {
-        case SQLITE_INTEGER: return Money::fromUnits(sqlite3_value_int64(v) * Money::kScale);
-        case SQLITE_FLOAT: return Money::fromDouble(sqlite3_value_double(v));
-        case SQLITE_NULL: return Money();
+        case SQLITE_INTEGER:
+            return Money::fromUnits(sqlite3_value_int64(v) * Money::kScale);
+        case SQLITE_FLOAT:
+            return Money::fromDouble(sqlite3_value_double(v));
+        case SQLITE_NULL:
+            return Money();
         default: {
-            auto m = Money::parse(QString::fromUtf8(
-                reinterpret_cast<const char*>(sqlite3_value_text(v))));
+            auto m = Money::parse(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v))));
             return m ? *m : Money();
         }
     }

@@ -65,8 +65,8 @@ public:
         // password=…" (server mode).
         QString path;
         Engine engine = Engine::SQLite;
-        bool demoData = true;   // a new file gets the demonstration office
-        bool durable = true;    // every commit reaches the disk before it returns
+        bool demoData = true;       // a new file gets the demonstration office
+        bool durable = true;        // every commit reaches the disk before it returns
         int busyTimeoutMs = 15000;  // how long a statement waits for another program's lock
     };
 

@@ -6,7 +6,7 @@
 #include "db/PreparedStatement.h"
 #include "db/TDm.h"
 #include "registry/CellValues.h"
-#include "registry/StandardHouseOrder.h"
+#include "registry/HouseOrder.h"
 
 namespace wy {
 

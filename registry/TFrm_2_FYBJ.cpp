@@ -75,6 +75,8 @@ TFrm_2_FYBJ::TFrm_2_FYBJ(Context& ctx)
     addFixedColumn("FYBZ1", QString(""));
     addFixedColumn("FYBZ3", QString(""));
     addFixedColumn("FYBZ4", QString(""));
+    // Set by the owner windows, the wizard's owner grid and leases: never changed here.
+    for (const char* kept : {"YZBH", "RZRS", "RZRQ", "DYBZ", "FYBZ2"}) keepColumn(kept);
 
     for (const Field& f : fields())
         if (f.control) on(*f.control, Event::Change, [this] { Changed(); });
@@ -110,18 +112,13 @@ bool TFrm_2_FYBJ::validate() {
     return bool(cellInteger(Edt_THXH.text()));
 }
 
-void TFrm_2_FYBJ::beforeReplace(qint64 key) {
-    kept_ = dm().first("SELECT YZBH,RZRS,RZRQ,DYBZ,FYBZ2 FROM Tb_FYXX WHERE BH=?", {key});
-}
-
 void TFrm_2_FYBJ::afterInsert(qint64 key) {
     dm().exec(
-        "UPDATE Tb_FYXX SET DQBH=?,XQBH=?,LDBH=?,DYBH=?,LCBH=?,LDXH=?,DYXH=?,LCXH=?,YZBH=?,RZRS=?,"
-        "RZRQ=?,DYBZ=?,FYBZ2=?,SYSBH=? WHERE BH=?",
+        "UPDATE Tb_FYXX SET DQBH=?,XQBH=?,LDBH=?,DYBH=?,LCBH=?,LDXH=?,DYXH=?,LCXH=?,SYSBH=? "
+        "WHERE BH=?",
         {place_.estateDistrict(), place_.estateKey(), place_.buildingKey(), place_.entranceKey(),
          place_.floorKey(), place_.buildingSerial(), place_.entranceSerial(), place_.floorSerial(),
-         kept_.integer("YZBH"), kept_.integer("RZRS"), kept_.text("RZRQ"), kept_.text("DYBZ"),
-         kept_.text("FYBZ2"), QString::number(key), key});
+         QString::number(key), key});
 }
 
 void TFrm_2_FYBJ::rowShown(const Row& row) {

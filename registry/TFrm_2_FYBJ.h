@@ -41,7 +41,6 @@ public:
 protected:
     void FormShow() override;
     bool validate() override;
-    void beforeReplace(qint64 key) override;
     void afterInsert(qint64 key) override;
     void rowShown(const Row& row) override;
     void fieldsCleared() override;
@@ -53,7 +52,6 @@ private:
     bool requiredFilled() const;
 
     PlaceCascade place_;
-    Row kept_;  // the stored columns this window does not show, read before the row is replaced
 };
 
 }  // namespace wy

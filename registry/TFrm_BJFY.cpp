@@ -1,8 +1,8 @@
 #include "registry/TFrm_BJFY.h"
 
 #include "db/TDm.h"
+#include "registry/HouseOrder.h"
 #include "registry/HouseReferences.h"
-#include "registry/StandardHouseOrder.h"
 #include "reports/output/ExcelExport.h"
 
 namespace wy {

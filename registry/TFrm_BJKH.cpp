@@ -1,7 +1,7 @@
 #include "registry/TFrm_BJKH.h"
 
 #include "db/TDm.h"
-#include "registry/StandardHouseOrder.h"
+#include "registry/HouseOrder.h"
 #include "reports/output/ExcelExport.h"
 
 namespace wy {

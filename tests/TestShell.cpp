@@ -46,7 +46,8 @@ std::optional<QString> TestShell::inputBox(const QString& caption, const QString
 QString TestShell::openFileName(const QString& caption, const QString&) {
     const QString a = nextAnswer(caption);
     if (a == "cancel") return {};
-    if (!a.startsWith("file:")) throw ScenarioFailure{"file chooser expects 'answer file', got " + a};
+    if (!a.startsWith("file:"))
+        throw ScenarioFailure{"file chooser expects 'answer file', got " + a};
     return a.mid(5);
 }
 
@@ -65,7 +66,9 @@ int TestShell::showModal(Window& window) {
     return window.modalResult();
 }
 
-void TestShell::runMain(Window& window) { showModal(window); }
+void TestShell::runMain(Window& window) {
+    showModal(window);
+}
 
 std::unique_ptr<Progress> TestShell::progress(const QString& title, int maximum) {
     progressShown.emplace_back(title, maximum);

@@ -42,7 +42,8 @@ TEST(Database, FirstStartCreatesTheShippedDatabase) {
     EXPECT_GT(dm.integer("SELECT COUNT(*) FROM Tb_SYS_Param WHERE BJ=9"), 0);
     // Crash safety: a write-ahead log and full syncs.
     EXPECT_EQ(dm.text("PRAGMA journal_mode"), "wal");
-    EXPECT_FALSE(QFile::exists(path + ".new" + QString::number(QCoreApplication::applicationPid())));
+    EXPECT_FALSE(
+        QFile::exists(path + ".new" + QString::number(QCoreApplication::applicationPid())));
 }
 
 TEST(Database, ACommitSurvivesTheProgramDyingRightAfterIt) {
@@ -151,8 +152,9 @@ TEST(Database, AnOlderFileIsUpgradedInPlaceKeepingItsData) {
         other->exec("DROP VIEW Uvw_SYS_LCSX");
         other->exec("DROP VIEW Uvw_SYS_DYTH");
         other->exec("DROP VIEW Uvw_SYS_THXX");
-        for (const char* t : {"Tb_SYS_DQXX", "Tb_SYS_AREA", "Tb_SYS_XQLD", "Tb_SYS_LCSX", "Tb_SYS_DYTH",
-                              "Tb_SYS_THXX", "Tb_FYXX", "Tb_SYS_KHXX", "Tb_SYS_DWYG", "Tb_2_AZFG"})
+        for (const char* t :
+             {"Tb_SYS_DQXX", "Tb_SYS_AREA", "Tb_SYS_XQLD", "Tb_SYS_LCSX", "Tb_SYS_DYTH",
+              "Tb_SYS_THXX", "Tb_FYXX", "Tb_SYS_KHXX", "Tb_SYS_DWYG", "Tb_2_AZFG"})
             if (other->tableExists(t)) other->exec(QString("DROP TABLE ") + t);
         other->exec("UPDATE Tb_SYS_Version SET Version=1");
     }

@@ -1,7 +1,8 @@
 // Exact money and the amount in Chinese capitals, as receipts print it.
+#include "db/Money.h"
+
 #include <gtest/gtest.h>
 
-#include "db/Money.h"
 #include "tests/TestDb.h"
 
 namespace wy::test {
@@ -14,9 +15,15 @@ TEST(Money, ParsesAndShowsToTheFen) {
         const char* sql;
     };
     const Case cases[] = {
-        {"0", "0.00", "0"},          {"12.5", "12.50", "12.5"},   {" 1001.50 ", "1001.50", "1001.5"},
-        {"-0.01", "-0.01", "-0.01"}, {"0.005", "0.01", "0.005"},  {"0.00005", "0.00", "0.0001"},
-        {"2.675", "2.68", "2.675"},  {".5", "0.50", "0.5"},       {"123456789.1234", "123456789.12", "123456789.1234"},
+        {"0", "0.00", "0"},
+        {"12.5", "12.50", "12.5"},
+        {" 1001.50 ", "1001.50", "1001.5"},
+        {"-0.01", "-0.01", "-0.01"},
+        {"0.005", "0.01", "0.005"},
+        {"0.00005", "0.00", "0.0001"},
+        {"2.675", "2.68", "2.675"},
+        {".5", "0.50", "0.5"},
+        {"123456789.1234", "123456789.12", "123456789.1234"},
     };
     for (const Case& c : cases) {
         auto m = Money::parse(c.text);
@@ -24,7 +31,8 @@ TEST(Money, ParsesAndShowsToTheFen) {
         EXPECT_EQ(m->toString().toStdString(), c.shown) << c.text;
         EXPECT_EQ(m->toSql().toStdString(), c.sql) << c.text;
     }
-    for (const char* bad : {"", "abc", "1.2.3", "1,000", "--1"}) EXPECT_FALSE(Money::parse(bad)) << bad;
+    for (const char* bad : {"", "abc", "1.2.3", "1,000", "--1"})
+        EXPECT_FALSE(Money::parse(bad)) << bad;
 }
 
 TEST(Money, SumsOfDatabaseDoublesAgreeToTheFen) {

@@ -22,15 +22,16 @@ TEST_P(ScenarioFile, Plays) {
     ASSERT_FALSE(scenarios.empty()) << GetParam();
     for (const Scenario& s : scenarios) {
         ScenarioResult r = runScenario(s);
-        EXPECT_TRUE(r.ok()) << QFileInfo(r.file).fileName().toStdString() << ":" << r.line
-                            << " [" << r.name.toStdString() << "] " << r.failure.toStdString();
+        EXPECT_TRUE(r.ok()) << QFileInfo(r.file).fileName().toStdString() << ":" << r.line << " ["
+                            << r.name.toStdString() << "] " << r.failure.toStdString();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, ::testing::ValuesIn(files()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             return QFileInfo(QString::fromStdString(info.param)).baseName().toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, ScenarioFile, ::testing::ValuesIn(files()),
+    [](const ::testing::TestParamInfo<std::string>& info) {
+        return QFileInfo(QString::fromStdString(info.param)).baseName().toStdString();
+    });
 
 }  // namespace
 }  // namespace wy::test

@@ -3,6 +3,7 @@
 // in any window fails here.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
 
@@ -33,14 +34,42 @@ TEST(Views, EveryControlOfEveryWindowHasAFittingWidget) {
         ui::buildView(*w, host.get());
         for (Control* c : w->controls()) {
             QObject* bound = ui::findBound(host.get(), c->name());
-            EXPECT_TRUE(bound) << name.toStdString() << ": no widget for " << c->name().toStdString();
+            EXPECT_TRUE(bound) << name.toStdString() << ": no widget for "
+                               << c->name().toStdString();
             if (bound) {
                 EXPECT_TRUE(ui::widgetFits(c->kind(), bound))
                     << name.toStdString() << ": " << c->name().toStdString() << " is a "
-                    << bound->metaObject()->className() << ", not a " << controlKindName(c->kind()).toStdString();
+                    << bound->metaObject()->className() << ", not a "
+                    << controlKindName(c->kind()).toStdString();
             }
         }
     }
+}
+
+}  // namespace
+}  // namespace wy::test
+
+namespace wy::test {
+namespace {
+
+TEST(Views, FocusAloneSelectsNoRowOfAList) {
+    TestDb db;
+    TestShell shell;
+    Context ctx{db.dm(), shell, {}};
+    ctx.login.OperatorNo = kAdministrator;
+    auto w = createWindow("TFrm_JCXX", ctx);
+    ASSERT_TRUE(w);
+    w->setParams({{"Selector", 15}});
+    ui::WindowDialog dialog(*w);
+    w->beginShow();
+    dialog.show();
+    auto* list = dialog.findChild<QWidget*>("Lv_Data");
+    ASSERT_TRUE(list);
+    list->setFocus();
+    QApplication::processEvents();
+    // A delete must never act on a row the person did not pick.
+    EXPECT_FALSE(w->control("Btn_Delete").enabled());
+    EXPECT_EQ(w->control("Lv_Data").row(), -1);
 }
 
 }  // namespace

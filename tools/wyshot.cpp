@@ -15,7 +15,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (QFontDatabase::families().contains("Noto Sans CJK SC")) app.setFont(QFont("Noto Sans CJK SC", 10));
+    if (QFontDatabase::families().contains("Noto Sans CJK SC"))
+        app.setFont(QFont("Noto Sans CJK SC", 10));
     QStringList args = app.arguments().mid(1);
     QString data;
     if (args.size() >= 2 && args[0] == "--data") {
@@ -33,7 +34,13 @@ int main(int argc, char** argv) {
     wy::TDm dm(o);
     wy::ui::QtShell shell;
     wy::Context ctx{dm, shell, {}};
-    ctx.login = {wy::kAdministrator, QStringLiteral("系统管理员"), "", ctx.today(), ctx.timeNow(), ctx.timeNow(), 4};
+    ctx.login = {wy::kAdministrator,
+                 QStringLiteral("系统管理员"),
+                 "",
+                 ctx.today(),
+                 ctx.timeNow(),
+                 ctx.timeNow(),
+                 4};
     auto w = wy::createWindow(args[1], ctx);
     if (!w) {
         qWarning("no window %s", qPrintable(args[1]));

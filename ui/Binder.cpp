@@ -32,21 +32,36 @@ constexpr double kWidthScale = 1.25;
 
 bool widgetFits(ControlKind kind, QObject* o) {
     switch (kind) {
-        case ControlKind::Button: return qobject_cast<QAbstractButton*>(o) && !qobject_cast<QCheckBox*>(o) && !qobject_cast<QRadioButton*>(o);
-        case ControlKind::Edit: return qobject_cast<QLineEdit*>(o);
-        case ControlKind::Memo: return qobject_cast<QPlainTextEdit*>(o) || qobject_cast<QTextEdit*>(o);
-        case ControlKind::Combo: return qobject_cast<QComboBox*>(o);
-        case ControlKind::Check: return qobject_cast<QCheckBox*>(o);
-        case ControlKind::Radio: return qobject_cast<QRadioButton*>(o);
-        case ControlKind::Label: return qobject_cast<QLabel*>(o);
-        case ControlKind::Grid: return qobject_cast<QTableView*>(o);
+        case ControlKind::Button:
+            return qobject_cast<QAbstractButton*>(o) && !qobject_cast<QCheckBox*>(o) &&
+                   !qobject_cast<QRadioButton*>(o);
+        case ControlKind::Edit:
+            return qobject_cast<QLineEdit*>(o);
+        case ControlKind::Memo:
+            return qobject_cast<QPlainTextEdit*>(o) || qobject_cast<QTextEdit*>(o);
+        case ControlKind::Combo:
+            return qobject_cast<QComboBox*>(o);
+        case ControlKind::Check:
+            return qobject_cast<QCheckBox*>(o);
+        case ControlKind::Radio:
+            return qobject_cast<QRadioButton*>(o);
+        case ControlKind::Label:
+            return qobject_cast<QLabel*>(o);
+        case ControlKind::Grid:
+            return qobject_cast<QTableView*>(o);
         case ControlKind::ListView:
-            return (qobject_cast<QTreeView*>(o) && !qobject_cast<QTreeWidget*>(o)) || qobject_cast<QTableView*>(o);
-        case ControlKind::Tree: return qobject_cast<QTreeWidget*>(o);
-        case ControlKind::Pages: return qobject_cast<QTabWidget*>(o);
-        case ControlKind::Status: return qobject_cast<QStatusBar*>(o);
-        case ControlKind::Date: return qobject_cast<QDateEdit*>(o);
-        case ControlKind::MenuItem: return qobject_cast<QAction*>(o);
+            return (qobject_cast<QTreeView*>(o) && !qobject_cast<QTreeWidget*>(o)) ||
+                   qobject_cast<QTableView*>(o);
+        case ControlKind::Tree:
+            return qobject_cast<QTreeWidget*>(o);
+        case ControlKind::Pages:
+            return qobject_cast<QTabWidget*>(o);
+        case ControlKind::Status:
+            return qobject_cast<QStatusBar*>(o);
+        case ControlKind::Date:
+            return qobject_cast<QDateEdit*>(o);
+        case ControlKind::MenuItem:
+            return qobject_cast<QAction*>(o);
     }
     return false;
 }
@@ -163,12 +178,18 @@ void Binder::bind(Control& c, QObject* target) {
             auto* view = qobject_cast<QAbstractItemView*>(target);
             auto* model = new ControlModel(c, view);
             view->setModel(model);
-            connect(model, &ControlModel::cellEdited, this,
-                    [fire](int row, int col) { fire(Event::Change, {row, col}); });
-            connect(model, &ControlModel::rowChecked, this, [fire](int row) { fire(Event::Check, {row, -1}); });
+            connect(model, &ControlModel::cellEdited, this, [fire](int row, int col) {
+                fire(Event::Change, {row, col});
+            });
+            connect(model, &ControlModel::rowChecked, this, [fire](int row) {
+                fire(Event::Check, {row, -1});
+            });
             connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                    [this, &c, model, fire](const QModelIndex& cur) {
-                        if (syncing_ || !cur.isValid()) return;
+                    [this, &c, view, model, fire](const QModelIndex& cur) {
+                        // Focus alone makes a row current without selecting it: only a row
+                        // the person selected counts as clicked.
+                        if (syncing_ || !cur.isValid() || !view->selectionModel()->isSelected(cur))
+                            return;
                         int row = cur.row() + model->firstRow();
                         c.setCurrent(row, cur.column());
                         fire(Event::Select, {row, cur.column()});
@@ -183,8 +204,9 @@ void Binder::bind(Control& c, QObject* target) {
             if (auto* tr = qobject_cast<QTreeView*>(view)) header = tr->header();
             if (header) {
                 header->setSectionsClickable(true);
-                connect(header, &QHeaderView::sectionClicked, this,
-                        [fire](int col) { fire(Event::HeaderClick, {-1, col}); });
+                connect(header, &QHeaderView::sectionClicked, this, [fire](int col) {
+                    fire(Event::HeaderClick, {-1, col});
+                });
             }
             break;
         }
@@ -222,7 +244,8 @@ void Binder::bind(Control& c, QObject* target) {
             break;
         }
         case ControlKind::Label:
-        case ControlKind::Status: break;
+        case ControlKind::Status:
+            break;
     }
 }
 
@@ -244,7 +267,8 @@ void Binder::sync(Control& c, QObject* target) {
     if (!w) return;
     w->setEnabled(c.enabled());
     // Hidden only when the logic hides it; visible ones follow their parents.
-    if (!c.visible()) w->setVisible(false);
+    if (!c.visible())
+        w->setVisible(false);
     else if (w->isHidden() && w->parentWidget() && !qobject_cast<QTabWidget*>(w->parentWidget()))
         w->setVisible(true);
     if (!c.hint().isEmpty()) w->setToolTip(c.hint());
@@ -341,8 +365,10 @@ void Binder::sync(Control& c, QObject* target) {
         }
         case ControlKind::Pages: {
             auto* tabs = qobject_cast<QTabWidget*>(w);
-            for (int i = 0; i < tabs->count() && i < c.items().size(); ++i) tabs->setTabText(i, c.items()[i]);
-            if (c.itemIndex() >= 0 && c.itemIndex() < tabs->count()) tabs->setCurrentIndex(c.itemIndex());
+            for (int i = 0; i < tabs->count() && i < c.items().size(); ++i)
+                tabs->setTabText(i, c.items()[i]);
+            if (c.itemIndex() >= 0 && c.itemIndex() < tabs->count())
+                tabs->setCurrentIndex(c.itemIndex());
             break;
         }
         case ControlKind::Status: {
@@ -365,7 +391,8 @@ void Binder::sync(Control& c, QObject* target) {
             d->setReadOnly(c.readOnly());
             break;
         }
-        case ControlKind::MenuItem: break;
+        case ControlKind::MenuItem:
+            break;
     }
 }
 

@@ -23,7 +23,8 @@ QVariant ControlModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole || role == Qt::EditRole) return c_.cell(index.column(), row);
     if (role == Qt::CheckStateRole && c_.checkBoxes() && index.column() == 0)
         return c_.rowChecked(row) ? Qt::Checked : Qt::Unchecked;
-    if (role == Qt::BackgroundRole && c_.kind() == ControlKind::Grid && index.column() < c_.fixedCols())
+    if (role == Qt::BackgroundRole && c_.kind() == ControlKind::Grid &&
+        index.column() < c_.fixedCols())
         return QVariant();
     return {};
 }
@@ -37,7 +38,8 @@ QVariant ControlModel::headerData(int section, Qt::Orientation o, int role) cons
 
 Qt::ItemFlags ControlModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (c_.editableCells() && !c_.readOnly() && index.column() >= c_.fixedCols()) f |= Qt::ItemIsEditable;
+    if (c_.editableCells() && !c_.readOnly() && index.column() >= c_.fixedCols())
+        f |= Qt::ItemIsEditable;
     if (c_.checkBoxes() && index.column() == 0) f |= Qt::ItemIsUserCheckable;
     return f;
 }

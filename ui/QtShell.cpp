@@ -32,7 +32,8 @@ void buildView(Window& w, QWidget* host) {
         b(w, host);
     else
         buildAutoView(w, host);
-    QObject::connect(&w, &Window::captionChanged, host, [host, &w] { host->setWindowTitle(w.caption()); });
+    QObject::connect(&w, &Window::captionChanged, host,
+                     [host, &w] { host->setWindowTitle(w.caption()); });
     new Binder(w, host);
 }
 
@@ -58,7 +59,9 @@ void WindowDialog::reject() {
     if (window_.isClosed() || window_.closeCommand()) QDialog::reject();
 }
 
-WindowMainWindow::WindowMainWindow(Window& w) : window_(w) { buildView(w, this); }
+WindowMainWindow::WindowMainWindow(Window& w) : window_(w) {
+    buildView(w, this);
+}
 
 void WindowMainWindow::closeEvent(QCloseEvent* e) {
     if (window_.isClosed() || window_.closeCommand())
@@ -70,11 +73,16 @@ void WindowMainWindow::closeEvent(QCloseEvent* e) {
 namespace {
 QMessageBox::Icon qtIcon(Icon i) {
     switch (i) {
-        case Icon::Info: return QMessageBox::Information;
-        case Icon::Warning: return QMessageBox::Warning;
-        case Icon::Error: return QMessageBox::Critical;
-        case Icon::Question: return QMessageBox::Question;
-        case Icon::None: break;
+        case Icon::Info:
+            return QMessageBox::Information;
+        case Icon::Warning:
+            return QMessageBox::Warning;
+        case Icon::Error:
+            return QMessageBox::Critical;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -105,25 +113,37 @@ void QtShell::message(const QString& text, const QString& caption, Icon icon) {
 Answer QtShell::ask(const QString& text, const QString& caption, Icon icon, Buttons buttons) {
     QMessageBox::StandardButtons b;
     switch (buttons) {
-        case Buttons::Ok: b = QMessageBox::Ok; break;
-        case Buttons::OkCancel: b = QMessageBox::Ok | QMessageBox::Cancel; break;
-        case Buttons::YesNo: b = QMessageBox::Yes | QMessageBox::No; break;
-        case Buttons::YesNoCancel: b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+        case Buttons::Ok:
+            b = QMessageBox::Ok;
+            break;
+        case Buttons::OkCancel:
+            b = QMessageBox::Ok | QMessageBox::Cancel;
+            break;
+        case Buttons::YesNo:
+            b = QMessageBox::Yes | QMessageBox::No;
+            break;
+        case Buttons::YesNoCancel:
+            b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+            break;
     }
     QMessageBox box(qtIcon(icon), caption, text, b, QApplication::activeWindow());
     switch (box.exec()) {
-        case QMessageBox::Ok: return Answer::Ok;
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
 }
 
 std::optional<QString> QtShell::inputBox(const QString& caption, const QString& prompt,
                                          const QString& defaultValue) {
     bool ok = false;
-    QString v = QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal,
-                                      defaultValue, &ok);
+    QString v = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
+                                      QLineEdit::Normal, defaultValue, &ok);
     if (!ok) return std::nullopt;
     return v;
 }
@@ -132,15 +152,18 @@ QString qtFileFilter(const QString& filter) {
     if (!filter.contains('|')) return filter;
     const QStringList parts = filter.split('|');
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
     return out.join(";;");
 }
 
 QString QtShell::openFileName(const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), qtFileFilter(filter));
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(),
+                                        qtFileFilter(filter));
 }
 
-QString QtShell::saveFileName(const QString& caption, const QString& filter, const QString& defaultSuffix) {
+QString QtShell::saveFileName(const QString& caption, const QString& filter,
+                              const QString& defaultSuffix) {
     QFileDialog d(QApplication::activeWindow(), caption, QString(), qtFileFilter(filter));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(QString(defaultSuffix).remove(0, defaultSuffix.startsWith('.') ? 1 : 0));
@@ -190,11 +213,16 @@ void QtShell::quit() {}
 
 void QtShell::restart() {
     // The same data file, so the new copy opens where this one worked.
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                            QCoreApplication::arguments().mid(1));
 }
 
-QString QtShell::clipboardText() { return QGuiApplication::clipboard()->text(); }
-void QtShell::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+QString QtShell::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+void QtShell::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
 
 std::unique_ptr<Progress> QtShell::progress(const QString& title, int maximum) {
     return std::make_unique<DialogProgress>(title, maximum);

@@ -12,7 +12,9 @@ std::map<QString, ViewBuilder>& views() {
 }
 }  // namespace
 
-void registerView(const QString& className, ViewBuilder builder) { views()[className] = std::move(builder); }
+void registerView(const QString& className, ViewBuilder builder) {
+    views()[className] = std::move(builder);
+}
 
 ViewBuilder viewFor(const QString& className) {
     auto it = views().find(className);

@@ -22,7 +22,9 @@ QStringList registeredViews();
 
 template <typename T>
 struct ViewRegistration {
-    ViewRegistration(const char* name, ViewBuilder b) { registerView(QString::fromLatin1(name), std::move(b)); }
+    ViewRegistration(const char* name, ViewBuilder b) {
+        registerView(QString::fromLatin1(name), std::move(b));
+    }
 };
 
 }  // namespace wy::ui

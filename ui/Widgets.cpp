@@ -22,8 +22,12 @@ namespace wy::ui {
 QWidget* makeWidget(Control& c, QWidget* parent) {
     QWidget* w = nullptr;
     switch (c.kind()) {
-        case ControlKind::Button: w = new QPushButton(c.caption(), parent); break;
-        case ControlKind::Edit: w = new QLineEdit(parent); break;
+        case ControlKind::Button:
+            w = new QPushButton(c.caption(), parent);
+            break;
+        case ControlKind::Edit:
+            w = new QLineEdit(parent);
+            break;
         case ControlKind::Memo: {
             auto* m = new QPlainTextEdit(parent);
             m->setMinimumHeight(60);
@@ -37,8 +41,12 @@ QWidget* makeWidget(Control& c, QWidget* parent) {
             w = cb;
             break;
         }
-        case ControlKind::Check: w = new QCheckBox(c.caption(), parent); break;
-        case ControlKind::Radio: w = new QRadioButton(c.caption(), parent); break;
+        case ControlKind::Check:
+            w = new QCheckBox(c.caption(), parent);
+            break;
+        case ControlKind::Radio:
+            w = new QRadioButton(c.caption(), parent);
+            break;
         case ControlKind::Label: {
             auto* l = new QLabel(c.caption(), parent);
             l->setWordWrap(true);
@@ -79,7 +87,9 @@ QWidget* makeWidget(Control& c, QWidget* parent) {
             w = tabs;
             break;
         }
-        case ControlKind::Status: w = new QStatusBar(parent); break;
+        case ControlKind::Status:
+            w = new QStatusBar(parent);
+            break;
         case ControlKind::Date: {
             auto* d = new QDateEdit(parent);
             d->setCalendarPopup(true);
@@ -87,13 +97,16 @@ QWidget* makeWidget(Control& c, QWidget* parent) {
             w = d;
             break;
         }
-        case ControlKind::MenuItem: return nullptr;
+        case ControlKind::MenuItem:
+            return nullptr;
     }
     w->setObjectName(c.name());
     return w;
 }
 
-QWidget* widget(Window& w, const QString& name, QWidget* parent) { return makeWidget(w.control(name), parent); }
+QWidget* widget(Window& w, const QString& name, QWidget* parent) {
+    return makeWidget(w.control(name), parent);
+}
 
 QHBoxLayout* buttonRow(Window& w, const QStringList& names) {
     auto* row = new QHBoxLayout;
@@ -142,16 +155,30 @@ void buildAutoView(Window& w, QWidget* host) {
             case ControlKind::Combo:
             case ControlKind::Date:
             case ControlKind::Check:
-            case ControlKind::Memo: fields << c->name(); break;
-            case ControlKind::Radio: radios << c->name(); break;
-            case ControlKind::Button: buttons << c->name(); break;
-            case ControlKind::Label: labels << c; break;
+            case ControlKind::Memo:
+                fields << c->name();
+                break;
+            case ControlKind::Radio:
+                radios << c->name();
+                break;
+            case ControlKind::Button:
+                buttons << c->name();
+                break;
+            case ControlKind::Label:
+                labels << c;
+                break;
             case ControlKind::Grid:
             case ControlKind::ListView:
             case ControlKind::Tree:
-            case ControlKind::Pages: big << c; break;
-            case ControlKind::Status: status << c; break;
-            case ControlKind::MenuItem: menus << c; break;
+            case ControlKind::Pages:
+                big << c;
+                break;
+            case ControlKind::Status:
+                status << c;
+                break;
+            case ControlKind::MenuItem:
+                menus << c;
+                break;
         }
     }
     for (Control* l : labels) {

@@ -19,16 +19,20 @@ int main(int argc, char** argv) {
     if (qtChinese.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtChinese);
-    if (QFontDatabase::families().contains("Noto Sans CJK SC")) app.setFont(QFont("Noto Sans CJK SC", 10));
+    if (QFontDatabase::families().contains("Noto Sans CJK SC"))
+        app.setFont(QFont("Noto Sans CJK SC", 10));
 
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Morvek物业管理软件"));
     args.addHelpOption();
-    QCommandLineOption dataOption("data", QStringLiteral("数据文件 (SQLite)"), "file",
-                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/QuarVick.db");
-    QCommandLineOption serverOption("server", QStringLiteral("数据库服务器: \"host=… dbname=… user=… password=…\""),
-                                    "connection");
-    QCommandLineOption benchOption("exit-on-login", QStringLiteral("(基准测试) 登陆窗口出现后即退出"));
+    QCommandLineOption dataOption(
+        "data", QStringLiteral("数据文件 (SQLite)"), "file",
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/QuarVick.db");
+    QCommandLineOption serverOption(
+        "server", QStringLiteral("数据库服务器: \"host=… dbname=… user=… password=…\""),
+        "connection");
+    QCommandLineOption benchOption("exit-on-login",
+                                   QStringLiteral("(基准测试) 登陆窗口出现后即退出"));
     benchOption.setFlags(QCommandLineOption::HiddenFromHelp);
     args.addOptions({dataOption, serverOption, benchOption});
     args.process(app);

@@ -33,7 +33,8 @@ QWidget* wizardPage(Window& w, int page) {
     bool first = true;
     QList<Control*> buttons;
     for (Control* c : w.controls())
-        if (c->kind() == ControlKind::Button && c->group() == QString("page%1").arg(page)) buttons << c;
+        if (c->kind() == ControlKind::Button && c->group() == QString("page%1").arg(page))
+            buttons << c;
     for (Control* c : buttons) {
         auto* b = new QToolButton;
         b->setObjectName(c->name());

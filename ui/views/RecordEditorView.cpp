@@ -8,7 +8,7 @@
 namespace wy::ui {
 
 void buildRecordEditorView(Window& w, QWidget* host, const QStringList& fields,
-                           const QStringList& ownButtons) {
+                           const QStringList& ownButtons, const QStringList& hidden) {
     auto* v = new QVBoxLayout(host);
     auto* title = static_cast<QLabel*>(widget(w, "Lb_Title"));
     QFont font = title->font();
@@ -20,6 +20,7 @@ void buildRecordEditorView(Window& w, QWidget* host, const QStringList& fields,
     auto* form = formRows(w, fields);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     v->addLayout(form);
+    for (const QString& n : hidden) v->addWidget(widget(w, n));
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);

@@ -1,6 +1,7 @@
 #pragma once
 // The layout every record editor shares: title, its fields as label/field rows, the step
 // buttons (首条 前条 后条 末条) and a row with the member's own buttons, 添加, 保存 and 关闭.
+// Hidden controls (columns the editor writes without showing) get widgets without labels.
 #include <QStringList>
 
 class QWidget;
@@ -12,6 +13,6 @@ class Window;
 namespace wy::ui {
 
 void buildRecordEditorView(Window& w, QWidget* host, const QStringList& fields,
-                           const QStringList& ownButtons = {});
+                           const QStringList& ownButtons = {}, const QStringList& hidden = {});
 
 }  // namespace wy::ui
