@@ -36,6 +36,7 @@ TFrm_2_FYBJ::TFrm_2_FYBJ(Context& ctx)
                                  "重复，有多个小区的最好在房号中包含所属小区代号，方便操作"))),
       place_(ctx.dm, Cmb_XQMC, &Cmb_LDMC, &Cmb_DYMC, &Cmb_LCMC,
              {PlaceCascade::EntranceLabel::NumberAndWord, false}) {
+    Mode = "ADD";  // opened without inputs, the editor adds a house
     KeyLength = 12;
     setNumberField(Edt_SYSBH);
     for (Control* hidden : {&Edt_SYSBH, &Edt_FYDJ, &Edt_FYZJ, &Edt_THXH, &Dat_JGRQ})
