@@ -245,22 +245,26 @@ void TDm::openSqlite() {
     }
 }
 
+void TDm::setServerConnection(QSqlDatabase& db, const QString& connection) {
+    // "host=… port=… dbname=… user=… password=…"
+    for (const QString& part : connection.split(' ', Qt::SkipEmptyParts)) {
+        const QString key = part.section('=', 0, 0), value = part.section('=', 1);
+        if (key == "host")
+            db.setHostName(value);
+        else if (key == "port")
+            db.setPort(value.toInt());
+        else if (key == "dbname")
+            db.setDatabaseName(value);
+        else if (key == "user")
+            db.setUserName(value);
+        else if (key == "password")
+            db.setPassword(value);
+    }
+}
+
 void TDm::openServer() {
     db_ = QSqlDatabase::addDatabase("QPSQL", name_);
-    // "host=… port=… dbname=… user=… password=…"
-    for (const QString& part : options_.path.split(' ', Qt::SkipEmptyParts)) {
-        QString key = part.section('=', 0, 0), value = part.section('=', 1);
-        if (key == "host")
-            db_.setHostName(value);
-        else if (key == "port")
-            db_.setPort(value.toInt());
-        else if (key == "dbname")
-            db_.setDatabaseName(value);
-        else if (key == "user")
-            db_.setUserName(value);
-        else if (key == "password")
-            db_.setPassword(value);
-    }
+    setServerConnection(db_, options_.path);
     if (!db_.open())
         throw OpenError(OpenError::CannotOpen,
                         QStringLiteral("无法连接数据库服务器:%1").arg(errorText(db_.lastError())));

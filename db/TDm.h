@@ -85,6 +85,9 @@ public:
     TDm(const TDm&) = delete;
     TDm& operator=(const TDm&) = delete;
 
+    // Applies a server connection text ("host=… port=… dbname=… user=… password=…").
+    static void setServerConnection(QSqlDatabase& db, const QString& connection);
+
     Engine engine() const { return options_.engine; }
     const Options& options() const { return options_; }
     QSqlDatabase& connection() { return db_; }

@@ -27,19 +27,7 @@ QString freshDatabase(const QString& name) {
     QString admin = serverConnection() + " dbname=postgres";
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "pgadmin");
-        for (const QString& part : admin.split(' ', Qt::SkipEmptyParts)) {
-            QString k = part.section('=', 0, 0), v = part.section('=', 1);
-            if (k == "host")
-                db.setHostName(v);
-            else if (k == "port")
-                db.setPort(v.toInt());
-            else if (k == "user")
-                db.setUserName(v);
-            else if (k == "password")
-                db.setPassword(v);
-            else if (k == "dbname")
-                db.setDatabaseName(v);
-        }
+        TDm::setServerConnection(db, admin);
         if (!db.open()) return {};
         QSqlQuery q(db);
         q.exec("DROP DATABASE IF EXISTS " + name);

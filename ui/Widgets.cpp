@@ -129,14 +129,23 @@ QFormLayout* formRows(Window& w, const QStringList& names) {
     return form;
 }
 
-QWidget* titleLabel(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
+namespace {
+QLabel* styleTitle(QLabel* l) {
     QFont f = l->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.3);
     l->setFont(f);
     l->setAlignment(Qt::AlignCenter);
     return l;
+}
+}  // namespace
+
+QWidget* titleLabel(const QString& text, QWidget* parent) {
+    return styleTitle(new QLabel(text, parent));
+}
+
+QWidget* titleWidget(Window& w, const QString& name) {
+    return styleTitle(static_cast<QLabel*>(widget(w, name)));
 }
 
 QWidget* textLabel(const QString& text, QWidget* parent) {
@@ -182,16 +191,7 @@ void buildAutoView(Window& w, QWidget* host) {
         }
     }
     for (Control* l : labels) {
-        QWidget* lw = makeWidget(*l);
-        if (l->name() == "Lb_Title") {
-            auto* label = static_cast<QLabel*>(lw);
-            QFont f = label->font();
-            f.setBold(true);
-            f.setPointSizeF(f.pointSizeF() * 1.3);
-            label->setFont(f);
-            label->setAlignment(Qt::AlignCenter);
-        }
-        v->addWidget(lw);
+        v->addWidget(l->name() == "Lb_Title" ? titleWidget(w) : makeWidget(*l));
     }
     if (!radios.isEmpty()) {
         auto* box = new QHBoxLayout;

@@ -17,8 +17,9 @@ QWidget* widget(Window& w, const QString& name, QWidget* parent = nullptr);
 QHBoxLayout* buttonRow(Window& w, const QStringList& names);
 // "label: field" rows for the named controls, their captions as the labels.
 QFormLayout* formRows(Window& w, const QStringList& names);
-// A bold title label such as "§操作用户§".
+// A bold, centred title: a text of the view's own, or a window's title label control.
 QWidget* titleLabel(const QString& text, QWidget* parent = nullptr);
+QWidget* titleWidget(Window& w, const QString& name = QStringLiteral("Lb_Title"));
 // A plain label that belongs to the view only.
 QWidget* textLabel(const QString& text, QWidget* parent = nullptr);
 

@@ -8,17 +8,6 @@
 namespace wy::ui {
 namespace {
 
-// The window's heading label, bold and centred.
-QWidget* heading(Window& w) {
-    auto* l = static_cast<QLabel*>(widget(w, "Lb_Title"));
-    QFont f = l->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.3);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
 void buildPrintFormat(Window& w, QWidget* host) {
     auto* v = new QVBoxLayout(host);
     auto* box = new QGroupBox(QStringLiteral("收据格式"), host);
@@ -32,7 +21,7 @@ void buildPrintFormat(Window& w, QWidget* host) {
 
 void buildOffsetCondition(Window& w, QWidget* host) {
     auto* v = new QVBoxLayout(host);
-    v->addWidget(heading(w));
+    v->addWidget(titleWidget(w));
     auto* dates = new QHBoxLayout;
     dates->addWidget(new QLabel(w.control("Dat_From").caption()));
     dates->addWidget(widget(w, "Dat_From"));
@@ -55,7 +44,7 @@ void buildOffsetCondition(Window& w, QWidget* host) {
 
 void buildSaveReport(Window& w, QWidget* host) {
     auto* v = new QVBoxLayout(host);
-    v->addWidget(heading(w));
+    v->addWidget(titleWidget(w));
     v->addLayout(formRows(w, {"Edt_BT", "Edt_NR", "Cmb_Share", "Cmb_LB"}));
     v->addLayout(buttonRow(w, {"Btn_Next", "Btn_Cancel"}));
 }

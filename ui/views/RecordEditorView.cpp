@@ -10,17 +10,16 @@ namespace wy::ui {
 void buildRecordEditorView(Window& w, QWidget* host, const QStringList& fields,
                            const QStringList& ownButtons, const QStringList& hidden) {
     auto* v = new QVBoxLayout(host);
-    auto* title = static_cast<QLabel*>(widget(w, "Lb_Title"));
-    QFont font = title->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.3);
-    title->setFont(font);
-    title->setAlignment(Qt::AlignCenter);
-    v->addWidget(title);
+    v->addWidget(titleWidget(w));
     auto* form = formRows(w, fields);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     v->addLayout(form);
     for (const QString& n : hidden) v->addWidget(widget(w, n));
+    addEditorButtons(w, v, ownButtons);
+    host->setMinimumWidth(360);
+}
+
+void addEditorButtons(Window& w, QVBoxLayout* v, const QStringList& ownButtons) {
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
@@ -29,7 +28,6 @@ void buildRecordEditorView(Window& w, QWidget* host, const QStringList& fields,
     steps->addStretch(1);
     v->addLayout(steps);
     v->addLayout(buttonRow(w, ownButtons + QStringList{"Btn_ADD", "Btn_Save", "Btn_Close"}));
-    host->setMinimumWidth(360);
 }
 
 }  // namespace wy::ui

@@ -5,12 +5,17 @@
 #include <QStringList>
 
 class QWidget;
+class QVBoxLayout;
 
 namespace wy {
 class Window;
 }
 
 namespace wy::ui {
+
+// The bottom of a record editor: a line, the step buttons, then the member's own buttons and
+// 添加/保存/关闭.
+void addEditorButtons(Window& w, QVBoxLayout* v, const QStringList& ownButtons = {});
 
 void buildRecordEditorView(Window& w, QWidget* host, const QStringList& fields,
                            const QStringList& ownButtons = {}, const QStringList& hidden = {});

@@ -24,31 +24,9 @@ QLabel* fieldLabel(Window& w, const QString& name) {
     return l;
 }
 
-QWidget* editorTitle(Window& w) {
-    auto* l = qobject_cast<QLabel*>(widget(w, "Lb_Title"));
-    QFont f = l->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.3);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-// The bottom of every record editor: a line, the step buttons, then 添加/保存/关闭.
-void addEditorButtons(Window& w, QVBoxLayout* v) {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    v->addWidget(line);
-    auto* steps = buttonRow(w, {"Btn_First", "Btn_Front", "Btn_Back", "Btn_Last"});
-    steps->addStretch(1);
-    v->addLayout(steps);
-    v->addLayout(buttonRow(w, {"Btn_ADD", "Btn_Save", "Btn_Close"}));
-}
-
 void buildEstate(Window& w, QWidget* host) {
     auto* v = new QVBoxLayout(host);
-    v->addWidget(editorTitle(w));
+    v->addWidget(titleWidget(w));
 
     auto* top = new QGridLayout;
     const char* pairs[][2] = {
