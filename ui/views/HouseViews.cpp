@@ -1,11 +1,11 @@
 // The house editor and the house and owner lists.
 #include <QFormLayout>
-#include <QFrame>
 #include <QLabel>
 
 #include "ui/ViewRegistry.h"
 #include "ui/Widgets.h"
 #include "ui/views/PlaceRow.h"
+#include "ui/views/RecordEditorView.h"
 
 namespace wy::ui {
 namespace {
@@ -32,36 +32,9 @@ void hiddenWidgets(Window& w, QVBoxLayout* v, const QStringList& names) {
     v->addLayout(row);
 }
 
-QFrame* line() {
-    auto* l = new QFrame;
-    l->setFrameShape(QFrame::HLine);
-    l->setFrameShadow(QFrame::Sunken);
-    return l;
-}
-
-// The editor's title label, bold and centred.
-QWidget* title(Window& w) {
-    auto* t = static_cast<QLabel*>(widget(w, "Lb_Title"));
-    QFont font = t->font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.3);
-    t->setFont(font);
-    t->setAlignment(Qt::AlignCenter);
-    return t;
-}
-
-void editorButtons(Window& w, QVBoxLayout* v) {
-    v->addWidget(line());
-    auto* row = buttonRow(w, {"Btn_First", "Btn_Front", "Btn_Back", "Btn_Last"});
-    row->addSpacing(24);
-    for (const char* b : {"Btn_ADD", "Btn_Save", "Btn_Close"})
-        row->addWidget(widget(w, QString::fromLatin1(b)));
-    v->addLayout(row);
-}
-
 void buildHouseEditor(Window& w, QWidget* host) {
     auto* v = new QVBoxLayout(host);
-    v->addWidget(title(w));
+    v->addWidget(titleWidget(w));
     v->addWidget(widget(w, "Lb_Tip1"));
     auto* cols = new QHBoxLayout;
     auto* left = column(w, {"Cmb_XQMC", "Cmb_LDMC", "Cmb_DYMC", "Cmb_LCMC", "Edt_FYBH", "Edt_FYMC",
@@ -78,13 +51,13 @@ void buildHouseEditor(Window& w, QWidget* host) {
     tip->setStyleSheet("color:#1d4f91;");
     v->addWidget(tip);
     hiddenWidgets(w, v, {"Edt_SYSBH", "Edt_FYDJ", "Edt_FYZJ", "Edt_THXH", "Dat_JGRQ"});
-    editorButtons(w, v);
+    addEditorButtons(w, v);
     host->setMinimumWidth(640);
 }
 
 void buildOwnerEditor(Window& w, QWidget* host) {
     auto* v = new QVBoxLayout(host);
-    v->addWidget(title(w));
+    v->addWidget(titleWidget(w));
     auto* cols = new QHBoxLayout;
     auto* left = column(w, {"Edt_XQMC", "Edt_LDMC", "Edt_FYBH", "Edt_YZBH", "Edt_YZMC", "Cmb_XB",
                             "Cmb_MZ", "Edt_SFZH", "Dat_CSRQ", "Cmb_KHLB", "Cmb_FYZT", "Cmb_JG"});
@@ -97,7 +70,7 @@ void buildOwnerEditor(Window& w, QWidget* host) {
     colourLabels(left, host, {"Edt_YZBH", "Edt_YZMC"}, "red");
     colourLabels(right, host, {"Edt_RZRS"}, "red");
     hiddenWidgets(w, v, {"Lb_FH", "Cmb_SFBZ"});
-    editorButtons(w, v);
+    addEditorButtons(w, v);
     host->setMinimumWidth(640);
 }
 
