@@ -10,9 +10,13 @@
 namespace wy::ui {
 namespace {
 
+// One column of a two-column card; fields wide enough for a house number or an address.
 QFormLayout* column(Window& w, const QStringList& fields) {
     auto* form = formRows(w, fields);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (int r = 0; r < form->rowCount(); ++r)
+        if (QLayoutItem* item = form->itemAt(r, QFormLayout::FieldRole))
+            if (item->widget()) item->widget()->setMinimumWidth(200);
     return form;
 }
 
@@ -52,7 +56,6 @@ void buildHouseEditor(Window& w, QWidget* host) {
     v->addWidget(tip);
     hiddenWidgets(w, v, {"Edt_SYSBH", "Edt_FYDJ", "Edt_FYZJ", "Edt_THXH", "Dat_JGRQ"});
     addEditorButtons(w, v);
-    host->setMinimumWidth(640);
 }
 
 void buildOwnerEditor(Window& w, QWidget* host) {
@@ -71,7 +74,6 @@ void buildOwnerEditor(Window& w, QWidget* host) {
     colourLabels(right, host, {"Edt_RZRS"}, "red");
     hiddenWidgets(w, v, {"Lb_FH", "Cmb_SFBZ"});
     addEditorButtons(w, v);
-    host->setMinimumWidth(640);
 }
 
 void buildHouseList(Window& w, QWidget* host) {
