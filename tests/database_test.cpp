@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -135,6 +136,16 @@ TEST(Database, AnUnreadableFileIsRefused) {
     QFile::copy(templateDatabase(false), path);
     QFile(path).setPermissions(QFileDevice::Permissions());
     EXPECT_THROW(TDm dm(optionsFor(path)), TDm::OpenError);
+}
+
+TEST(Database, SchemaStepsAreNumberedWithoutGaps) {
+    // A file at version N skips every step numbered N or below: a gap filled later would never
+    // run on it.
+    const QStringList steps = QDir(":/db/sql").entryList({"*.sql"}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(steps.isEmpty());
+    for (int i = 0; i < steps.size(); ++i)
+        EXPECT_EQ(steps[i].section('_', 0, 0).toInt(), i + 1) << steps[i].toStdString();
+    EXPECT_EQ(TDm::latestSchemaVersion(), steps.size());
 }
 
 TEST(Database, AnOlderFileIsUpgradedInPlaceKeepingItsData) {
