@@ -104,13 +104,40 @@ QString sqlQuote(const QString& text) {
 
 TDm::TDm(const Options& options) : options_(options) {
     name_ = QString("wy%1").arg(connectionCounter++);
-    if (options_.engine == Engine::SQLite)
-        openSqlite();
-    else
+    if (options_.engine != Engine::SQLite) {
         openServer();
+    } else if (options_.createInBackground && !QFileInfo::exists(options_.path)) {
+        Options builder = options_;
+        builder.createInBackground = false;
+        // The builder's own connection lives and dies on its thread.
+        creation_ = std::async(std::launch::async, [builder] { TDm made(builder); });
+        createdNow_ = true;
+    } else {
+        openSqlite();
+    }
+}
+
+void TDm::ensureOpen() {
+    if (!openFailure_.isEmpty()) throw OpenError(OpenError::Failed, openFailure_);
+    if (!creation_.valid()) return;
+    auto pending = std::move(creation_);
+    try {
+        pending.get();  // the builder's failure, if any
+        openSqlite();
+    } catch (const std::exception& e) {
+        // Every later statement reports the same, rather than running on no connection.
+        openFailure_ = QString::fromStdString(e.what());
+        throw OpenError(OpenError::Failed, openFailure_);
+    }
 }
 
 TDm::~TDm() {
+    if (creation_.valid()) {
+        try {
+            creation_.get();
+        } catch (...) {
+        }
+    }
     while (depth_ > 0) {
         try {
             rollback();
@@ -318,6 +345,7 @@ void TDm::upgrade() {
 // ---------------------------------------------------------------- statements
 
 QSqlQuery TDm::prepared(const QString& sql, const Binds& binds) {
+    ensureOpen();
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     if (binds.isEmpty()) {

@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QVector>
 #include <functional>
+#include <future>
 #include <memory>
 #include <stdexcept>
 
@@ -68,6 +69,9 @@ public:
         bool demoData = true;       // a new file gets the demonstration office
         bool durable = true;        // every commit reaches the disk before it returns
         int busyTimeoutMs = 15000;  // how long a statement waits for another program's lock
+        // A new data file is built on a thread of its own while the program goes on (the login
+        // window shows at once); the first statement waits for it and reports its failure.
+        bool createInBackground = false;
     };
 
     // Why a data file was refused. The file is left as it was in every case.
@@ -90,7 +94,10 @@ public:
 
     Engine engine() const { return options_.engine; }
     const Options& options() const { return options_; }
-    QSqlDatabase& connection() { return db_; }
+    QSqlDatabase& connection() {
+        ensureOpen();
+        return db_;
+    }
     int schemaVersion();
     static int latestSchemaVersion();
     bool createdNow() const { return createdNow_; }
@@ -143,6 +150,7 @@ public:
 
 private:
     void openSqlite();
+    void ensureOpen();
     void openServer();
     void configureConnection();
     void runConnectionScripts();
@@ -158,6 +166,8 @@ private:
     int depth_ = 0;
     int affected_ = 0;
     bool createdNow_ = false;
+    std::future<void> creation_;  // a new file being built in the background
+    QString openFailure_;
 };
 
 // RAII guard: rolls the transaction back unless commit() was called.

@@ -153,6 +153,7 @@ bool TDm::hasDatabaseHeader(const QString& file) {
 }
 
 sqlite3* TDm::sqliteHandle() {
+    ensureOpen();
     if (options_.engine != Engine::SQLite)
         throw DbError(QStringLiteral("备份与恢复由数据库服务器完成。").toStdString());
     QVariant h = db_.driver()->handle();

@@ -56,6 +56,26 @@ TEST(Database, ACommitSurvivesTheProgramDyingRightAfterIt) {
     EXPECT_EQ(after->text("SELECT RZMS FROM Tb_SYS_LOG"), QStringLiteral("paid before the crash"));
 }
 
+TEST(Database, ANewFileBuiltInTheBackgroundIsReadyAtTheFirstStatement) {
+    QTemporaryDir dir;
+    TDm::Options o = optionsFor(dir.filePath("bg.db"));
+    o.createInBackground = true;
+    TDm dm(o);
+    EXPECT_TRUE(dm.createdNow());
+    EXPECT_EQ(dm.text("SELECT YHBH FROM Tb_SYS_GLY WHERE BH=3"), "SYSTEM");
+    EXPECT_EQ(dm.schemaVersion(), TDm::latestSchemaVersion());
+
+    // A file that cannot be made is reported by every statement, not only the first.
+    QFile blocker(dir.filePath("plain"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TDm::Options bad = optionsFor(dir.filePath("plain/sub/data.db"));
+    bad.createInBackground = true;
+    TDm failed(bad);
+    EXPECT_THROW(failed.text("SELECT 1"), TDm::OpenError);
+    EXPECT_THROW(failed.text("SELECT 1"), TDm::OpenError);
+}
+
 TEST(Database, ADurableFileSyncsEveryCommit) {
     QTemporaryDir dir;
     TDm::Options o = optionsFor(dir.filePath("d.db"));

@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
         args = args.mid(2);
     }
     if (args.size() < 2) {
-        qWarning("usage: wyshot [--data FILE] OUT.png WINDOW [Name=Value ...] [set:C=V ...] [click:C ...]");
+        qWarning(
+            "usage: wyshot [--data FILE] OUT.png WINDOW [Name=Value ...] [set:C=V ...] [click:C "
+            "...]");
         return 2;
     }
     QTemporaryDir dir;
@@ -32,7 +34,17 @@ int main(int argc, char** argv) {
     o.path = data.isEmpty() ? dir.filePath("demo.db") : data;
     o.durable = false;
     wy::TDm dm(o);
-    wy::ui::QtShell shell;
+    // Messages and questions go to the terminal: nobody is there to answer a dialog.
+    struct NoDialogs : wy::ui::QtShell {
+        void message(const QString& text, const QString& caption, wy::Icon) override {
+            qWarning("[%s] %s", qPrintable(caption), qPrintable(text));
+        }
+        wy::Answer ask(const QString& text, const QString& caption, wy::Icon,
+                       wy::Buttons b) override {
+            qWarning("[%s] %s -> no", qPrintable(caption), qPrintable(text));
+            return b == wy::Buttons::YesNo ? wy::Answer::No : wy::Answer::Cancel;
+        }
+    } shell;
     wy::Context ctx{dm, shell, {}};
     ctx.login = {wy::kAdministrator,
                  QStringLiteral("系统管理员"),

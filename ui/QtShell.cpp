@@ -176,7 +176,7 @@ int QtShell::showModal(Window& window) {
     window.beginShow();
     if (window.isClosed()) return window.modalResult();
     if (window.style.maximized) dialog.setWindowState(Qt::WindowMaximized);
-    if (exitWhenShown) QTimer::singleShot(0, &dialog, [] { std::_Exit(0); });
+    if (whenShown) QTimer::singleShot(0, &dialog, whenShown);
     dialog.exec();
     return window.modalResult();
 }

@@ -2,6 +2,7 @@
 // The shell of the real program: Qt dialogs, modal windows with their views, the desktop.
 #include <QDialog>
 #include <QMainWindow>
+#include <functional>
 
 #include "core/Shell.h"
 #include "core/Window.h"
@@ -40,7 +41,8 @@ private:
 class QtShell : public Shell {
 public:
     // For start-up benchmarks: end the process as soon as the first window is on the screen.
-    bool exitWhenShown = false;
+    // Run once the first window is on the screen; it ends the process.
+    std::function<void()> whenShown;
 
     void message(const QString& text, const QString& caption, Icon icon) override;
     Answer ask(const QString& text, const QString& caption, Icon icon, Buttons buttons) override;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <cstdlib>
 
 #include "app/StartUp.h"
 #include "db/TDm.h"
@@ -31,10 +32,13 @@ int main(int argc, char** argv) {
     QCommandLineOption serverOption(
         "server", QStringLiteral("数据库服务器: \"host=… dbname=… user=… password=…\""),
         "connection");
+    QCommandLineOption readyOption("exit-when-ready",
+                                   QStringLiteral("(基准测试) 登陆窗口出现且数据文件就绪后即退出"));
+    readyOption.setFlags(QCommandLineOption::HiddenFromHelp);
     QCommandLineOption benchOption("exit-on-login",
                                    QStringLiteral("(基准测试) 登陆窗口出现后即退出"));
     benchOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    args.addOptions({dataOption, serverOption, benchOption});
+    args.addOptions({dataOption, serverOption, benchOption, readyOption});
     args.process(app);
 
     wy::TDm::Options options;
@@ -43,6 +47,7 @@ int main(int argc, char** argv) {
         options.path = args.value(serverOption);
     } else {
         options.path = args.value(dataOption);
+        options.createInBackground = true;  // a first start shows the login at once
     }
     std::unique_ptr<wy::TDm> dm;
     try {
@@ -52,7 +57,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     wy::ui::QtShell shell;
-    shell.exitWhenShown = args.isSet(benchOption);
+    if (args.isSet(benchOption)) shell.whenShown = [] { std::_Exit(0); };
+    if (args.isSet(readyOption))
+        shell.whenShown = [&dm] {
+            dm->integer("SELECT COUNT(*) FROM Tb_SYS_Version");  // waits for a new file
+            std::_Exit(0);
+        };
     wy::Context ctx{*dm, shell, {}};
     ctx.programPath = QApplication::applicationFilePath();
     wy::runProgram(ctx);
