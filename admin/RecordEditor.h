@@ -21,7 +21,7 @@ public:
         FieldKind kind = FieldKind::Text;
         QString list;  // lookup list that fills a drop-down
         bool required = false;
-        QVariant fixed;  // value written when there is no control
+        QVariant fixed;        // value written when there is no control
         bool keyCopy = false;  // written equal to the key (a copy column such as LDBH)
     };
 

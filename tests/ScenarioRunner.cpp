@@ -27,13 +27,17 @@ QStringList tokenize(const QString& line, int lineNo) {
             while (i < line.size() && line[i] != '"') {
                 if (line[i] == '\\' && i + 1 < line.size()) {
                     QChar n = line[i + 1];
-                    tok += n == 'n' ? QChar('\n') : n == 'r' ? QChar('\r') : n == 't' ? QChar('\t') : n;
+                    tok += n == 'n'   ? QChar('\n')
+                           : n == 'r' ? QChar('\r')
+                           : n == 't' ? QChar('\t')
+                                      : n;
                     i += 2;
                     continue;
                 }
                 tok += line[i++];
             }
-            if (i >= line.size()) throw ScenarioFailure{QString("unclosed quote on line %1").arg(lineNo)};
+            if (i >= line.size())
+                throw ScenarioFailure{QString("unclosed quote on line %1").arg(lineNo)};
             ++i;
             out << tok;
             continue;
@@ -56,8 +60,10 @@ public:
             } catch (const ScriptEnded&) {
             }
             if (!shell_.answers.empty())
-                fail("answers never asked for: " + QStringList(shell_.answers.begin(), shell_.answers.end()).join(", "));
-            if (!shell_.messages.empty()) fail("message not expected: " + shell_.messages.front().text);
+                fail("answers never asked for: " +
+                     QStringList(shell_.answers.begin(), shell_.answers.end()).join(", "));
+            if (!shell_.messages.empty())
+                fail("message not expected: " + shell_.messages.front().text);
         } catch (const ScenarioFailure& f) {
             result.line = line_;
             result.failure = f.text;
@@ -167,7 +173,8 @@ private:
         if (what == "no") {
             need(t, 3);
             if (t[2] == "message") {
-                if (!shell_.messages.empty()) fail("message shown: " + shell_.messages.front().text);
+                if (!shell_.messages.empty())
+                    fail("message shown: " + shell_.messages.front().text);
             } else if (t[2] == "window") {
                 if (shell_.top()) fail("window still open: " + shell_.top()->className());
             } else {
@@ -188,7 +195,8 @@ private:
         }
         if (what == "url") {
             need(t, 3);
-            if (!shell_.urls.contains(t[2])) fail("not opened: " + t[2] + " (opened: " + shell_.urls.join(", ") + ")");
+            if (!shell_.urls.contains(t[2]))
+                fail("not opened: " + t[2] + " (opened: " + shell_.urls.join(", ") + ")");
             return;
         }
         if (what == "restarted") {
@@ -208,7 +216,8 @@ private:
         if (what == "printed") {
             need(t, 3);
             if (shell_.printed.empty()) fail("nothing was printed");
-            if (!shell_.printed.back().html.contains(t[2])) fail("the printed layout lacks " + t[2]);
+            if (!shell_.printed.back().html.contains(t[2]))
+                fail("the printed layout lacks " + t[2]);
             return;
         }
         need(t, 3);
@@ -244,7 +253,7 @@ private:
             need(t, 2);
             Row r = ctx_->dm.first("Select YHBH,YHXM,YHMM From Tb_SYS_GLY Where YHBH=?", {t[1]});
             if (r.isNull(0)) fail("no operator " + t[1]);
-            ctx_->login = LoginContext{r.text(0), r.text(1), r.raw(2), ctx_->today(),
+            ctx_->login = LoginContext{r.text(0),       r.text(1),       r.raw(2), ctx_->today(),
                                        ctx_->timeNow(), ctx_->timeNow(), 0};
         } else if (cmd == "level") {
             need(t, 2);
@@ -256,7 +265,8 @@ private:
             auto w = createWindow(t[1], *ctx_);
             if (!w) fail("no window " + t[1]);
             Params params;
-            for (int i = 2; i < t.size(); ++i) params[t[i].section('=', 0, 0)] = t[i].section('=', 1);
+            for (int i = 2; i < t.size(); ++i)
+                params[t[i].section('=', 0, 0)] = t[i].section('=', 1);
             w->setParams(params);
             shell_.showModal(*w);
         } else if (cmd == "set") {
@@ -285,8 +295,10 @@ private:
                 c.setCurrent(row, col);
                 fireOn(c, Event::Select, {row, col});
             }
-            if (cmd == "dblclick") fireOn(c, Event::DblClick, {c.row(), c.col()});
-            else c.owner()->fire(c.name(), Event::Click, {c.row(), c.col()});
+            if (cmd == "dblclick")
+                fireOn(c, Event::DblClick, {c.row(), c.col()});
+            else
+                c.owner()->fire(c.name(), Event::Click, {c.row(), c.col()});
         } else if (cmd == "check") {
             need(t, 4);
             Control& c = ctrl(t[1]);
@@ -364,12 +376,15 @@ std::vector<Scenario> loadScenarios(const QString& file) {
     return out;
 }
 
-ScenarioResult runScenario(const Scenario& scenario) { return Runner(scenario).run(); }
+ScenarioResult runScenario(const Scenario& scenario) {
+    return Runner(scenario).run();
+}
 
 QStringList scenarioFiles() {
     QStringList files;
     QDir dir(WY_SCENARIO_DIR);
-    for (const QString& f : dir.entryList({"*.scn"}, QDir::Files, QDir::Name)) files << dir.filePath(f);
+    for (const QString& f : dir.entryList({"*.scn"}, QDir::Files, QDir::Name))
+        files << dir.filePath(f);
     return files;
 }
 

@@ -108,15 +108,17 @@ TEST(PostgreSql, HouseEntryRunsOnTheServer) {
     {
         Transaction t(dm);
         dm.exec("INSERT INTO Tb_SYS_AREA (BH,XQBH,XQMC,SZDQ) VALUES (91,'91','测试小区','鼓楼区')");
-        dm.exec("INSERT INTO Tb_SYS_XQLD (BH,LDBH,XQBH,LDXH,LDMC,LDCS,LDDYS,RZRQ) "
-                "VALUES (91,91,91,91,'1',2,1,'2020-09-01')");
+        dm.exec(
+            "INSERT INTO Tb_SYS_XQLD (BH,LDBH,XQBH,LDXH,LDMC,LDCS,LDDYS,RZRQ) "
+            "VALUES (91,91,91,91,'1',2,1,'2020-09-01')");
         Control floors(ControlKind::Grid, "StrGrd_LCSX", nullptr);
         setUpLayoutGrid(floors, LayoutGrid::Floors);
         QVector<qint64> keys;
         EXPECT_TRUE(loadLayout(dm, floors, LayoutGrid::Floors, b, keys));
         saveLayout(dm, floors, LayoutGrid::Floors, b);
-        dm.exec("INSERT INTO Tb_SYS_DYTH (BH,DYBH,XQBH,LDBH,DYXH,DYBZ,DYBZ1,DYTH) "
-                "VALUES (91,91,91,91,1,'1','单元',2)");
+        dm.exec(
+            "INSERT INTO Tb_SYS_DYTH (BH,DYBH,XQBH,LDBH,DYXH,DYBZ,DYBZ1,DYTH) "
+            "VALUES (91,91,91,91,1,'1','单元',2)");
         Control positions(ControlKind::Grid, "StrGrd_THXX", nullptr);
         setUpLayoutGrid(positions, LayoutGrid::Positions);
         EXPECT_TRUE(loadLayout(dm, positions, LayoutGrid::Positions, b, keys));
@@ -125,7 +127,8 @@ TEST(PostgreSql, HouseEntryRunsOnTheServer) {
         t.commit();
     }
     b.generated = true;
-    EXPECT_EQ(readinessReport(dm, b).split('\n').value(12), QStringLiteral("    本栋房源已批量生成！"));
+    EXPECT_EQ(readinessReport(dm, b).split('\n').value(12),
+              QStringLiteral("    本栋房源已批量生成！"));
     Control grid(ControlKind::Grid, "StrGrd_ZH", nullptr);
     setUpOwnerGrid(grid);
     loadOwners(dm, grid, 91, 91);
