@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql
-  qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libsqlite3-dev libxlsxwriter-dev libgl-dev
+  qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libsqlite3-dev libxlsxwriter-dev zlib1g-dev libgl-dev
   googletest libgtest-dev
   fonts-noto-cjk fonts-wqy-microhei
   xvfb xauth poppler-utils unzip clang-format qt6-translations-l10n
