@@ -55,13 +55,7 @@ int main(int argc, char** argv) {
     const auto made = wy::bench::makeLargeRegister(dm);
     wy::bench::QuietShell shell;
     wy::Context ctx{dm, shell, {}};
-    ctx.login = {wy::kAdministrator,
-                 QStringLiteral("系统管理员"),
-                 "",
-                 ctx.today(),
-                 ctx.timeNow(),
-                 ctx.timeNow(),
-                 4};
+    ctx.logInAsAdministrator();
     auto list = wy::createWindow("TFrm_BJFY", ctx);
     list->beginShow();
 

@@ -1,12 +1,11 @@
 #pragma once
-#include "core/Window.h"
-#include "registry/PlaceCascade.h"
+#include "registry/HouseRangeWindow.h"
 
 namespace wy {
 
 // "指定房管员的管辖范围": the houses of a place with check boxes; confirming gives the ticked
 // houses to this manager (taking them from any other) and takes the unticked ones from him.
-class TFrm_4_FGAZ : public Window {
+class TFrm_4_FGAZ : public HouseRangeWindow {
     Q_OBJECT
 public:
     explicit TFrm_4_FGAZ(Context& ctx);
@@ -19,28 +18,14 @@ public:
 
     Control& Edt_FGBH;
     Control& Edt_FGMC;
-    Control& Cmb_XQMC;
-    Control& Cmb_LDMC;
-    Control& Cmb_DYMC;
-    Control& Cmb_LCMC;
-    Control& Lv_Data;
-    Control& Btn_All;
-    Control& Btn_Reset;
-    Control& Btn_Query;
-    Control& Btn_Save;
-    Control& Btn_Close;
 
     void FormShow() override;
-    void Btn_AllClick();
-    void Btn_ResetClick();
-    void Btn_QueryClick();
-    void Btn_SaveClick();
+    void Btn_QueryClick() override;
+    void Btn_SaveClick() override;
 
-private:
-    // Lists the houses of a condition, ticked when they are this manager's.
-    void listHouses(const QString& where);
-
-    PlaceCascade place_;
+protected:
+    // Ticked when they are this manager's.
+    void listHouses(const QString& where) override;
 };
 
 }  // namespace wy

@@ -46,13 +46,7 @@ int main(int argc, char** argv) {
         }
     } shell;
     wy::Context ctx{dm, shell, {}};
-    ctx.login = {wy::kAdministrator,
-                 QStringLiteral("系统管理员"),
-                 "",
-                 ctx.today(),
-                 ctx.timeNow(),
-                 ctx.timeNow(),
-                 4};
+    ctx.logInAsAdministrator();
     auto w = wy::createWindow(args[1], ctx);
     if (!w) {
         qWarning("no window %s", qPrintable(args[1]));
